@@ -1,0 +1,39 @@
+#pragma once
+
+#include "store/plateforme.h"
+
+#include <QObject>
+#include <random>
+
+class QAudioOutput;
+class QMediaPlayer;
+
+// The platform of the running program, on Qt.
+class PlateformeQt : public QObject, public Plateforme
+{
+public:
+    PlateformeQt();
+    ~PlateformeQt() override;
+
+    void bip() override;
+    void message(Icone icone, const QString &titre, const QString &texte) override;
+    bool question(const QString &titre, const QString &texte, bool ouiParDefaut) override;
+    std::optional<QString> saisie(const QString &titre, const QString &invite, const QString &defaut) override;
+    QString choisirFichier(const QString &titre, const QString &dossier, const QStringList &filtres) override;
+    void sablier(bool actif) override;
+    QDateTime maintenant() override;
+    void initialiseHasard(quint32 graine) override;
+    double hasard() override;
+    void joueSon(const QString &chemin) override;
+    void joueVideo(const QString &chemin) override;
+    void ouvreDocument(const QString &chemin) override;
+    void editeTexte(const QString &chemin) override;
+    int largeurEcran() override;
+    bool fichierSystemeExiste(const QString &chemin) override;
+
+private:
+    std::mt19937 m_hasard;
+    bool m_sablier = false;
+    QMediaPlayer *m_son = nullptr;
+    QAudioOutput *m_sortie = nullptr;
+};

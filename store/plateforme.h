@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Everything the program asks of the world outside: message boxes, dialogs,
+// clock, chance, sound, video, documents and external programs.
+// The program runs on the Qt implementation; tests run on a scripted double.
+class Plateforme
+{
+public:
+    enum class Icone { Aucune, Exclamation, Question, Information, Critique };
+
+    virtual ~Plateforme() = default;
+
+    virtual void bip() = 0;
+    // A box with a single OK button.
+    virtual void message(Icone icone, const QString &titre, const QString &texte) = 0;
+    // A Yes/No box with the question icon; true for Yes.
+    virtual bool question(const QString &titre, const QString &texte, bool ouiParDefaut) = 0;
+    // An input box; nothing when cancelled.
+    virtual std::optional<QString> saisie(const QString &titre, const QString &invite,
+                                          const QString &defaut) = 0;
+    // The open-file dialog; an empty path when cancelled.
+    virtual QString choisirFichier(const QString &titre, const QString &dossier,
+                                   const QStringList &filtres) = 0;
+
+    // The hourglass pointer over the whole program, on or off.
+    virtual void sablier(bool actif) = 0;
+
+    virtual QDateTime maintenant() = 0;
+    virtual void initialiseHasard(quint32 graine) = 0;
+    // A number in [0, 1).
+    virtual double hasard() = 0;
+
+    // Plays a wave file without waiting; silent when it cannot.
+    virtual void joueSon(const QString &chemin) = 0;
+    // Plays a video over the whole screen, in a loop, until a key or a click.
+    virtual void joueVideo(const QString &chemin) = 0;
+    // Opens a document with the application the desktop associates with it.
+    virtual void ouvreDocument(const QString &chemin) = 0;
+    // Starts the plain text editor on a file, without waiting.
+    virtual void editeTexte(const QString &chemin) = 0;
+
+    // Width of the screen in pixels.
+    virtual int largeurEcran() = 0;
+    // Whether a file of the host system exists (the word-processor probe).
+    virtual bool fichierSystemeExiste(const QString &chemin) = 0;
+};
+
+// Thrown after a fatal stop box: unwinds to main, which ends the program.
+struct ArretProgramme
+{
+    QString message;
+};

@@ -1,0 +1,158 @@
+#include "store/texte.h"
+#include "store/cellule.h"
+
+#include <cmath>
+#include <limits>
+
+double ValeurNumerique(QStringView texte)
+{
+    qsizetype i = 0;
+    const qsizetype n = texte.size();
+    while (i < n && (texte[i] == u' ' || texte[i] == u'\t'))
+        ++i;
+    const qsizetype debut = i;
+    if (i < n && (texte[i] == u'-' || texte[i] == u'+'))
+        ++i;
+    bool chiffres = false;
+    while (i < n && texte[i].isDigit() && texte[i].unicode() < 128) {
+        ++i;
+        chiffres = true;
+    }
+    if (i < n && texte[i] == u'.') {
+        ++i;
+        while (i < n && texte[i].unicode() >= u'0' && texte[i].unicode() <= u'9') {
+            ++i;
+            chiffres = true;
+        }
+    }
+    if (!chiffres)
+        return 0;
+    return texte.sliced(debut, i - debut).toString().toDouble();
+}
+
+double ArrondiPair(double x)
+{
+    return std::nearbyint(x); // the default rounding mode is to nearest, ties to even
+}
+
+int Entier16(double x)
+{
+    if (std::isnan(x))
+        return 0;
+    return int(std::clamp(ArrondiPair(x), -32768.0, 32767.0));
+}
+
+qint32 Entier32(double x)
+{
+    if (std::isnan(x))
+        return 0;
+    return qint32(std::clamp(ArrondiPair(x), double(std::numeric_limits<qint32>::min()),
+                             double(std::numeric_limits<qint32>::max())));
+}
+
+QString TexteNombre(double n)
+{
+    if (n == std::floor(n) && std::fabs(n) < 1e15)
+        return QString::number(qint64(n));
+    return QString::number(n, 'g', 15);
+}
+
+QString TexteOuiNon(bool valeur)
+{
+    return valeur ? QStringLiteral("OUI") : QStringLiteral("NON");
+}
+
+QString TexteSigne(double n)
+{
+    const QString t = TexteNombre(n);
+    return n < 0 ? t : QLatin1Char(' ') + t;
+}
+
+QString Cadrer(const Cellule &valeur, int largeur)
+{
+    if (valeur.estVide())
+        return QString(largeur, QLatin1Char(' '));
+    const QString t = valeur.texte();
+    if (valeur.estNombre())
+        return (QString(largeur, QLatin1Char(' ')) + t).right(largeur);
+    return (t + QString(largeur, QLatin1Char(' '))).left(largeur);
+}
+
+QString Centrer(const QString &texte, int largeur, QChar remplissage)
+{
+    const int d = largeur - int(texte.size());
+    if (d < 0)
+        return texte.left(largeur);
+    const int gauche = int(ArrondiPair(d / 2.0));
+    return QString(gauche, remplissage) + texte + QString(d - gauche, remplissage);
+}
+
+namespace {
+
+// Code points of bytes 0x80 to 0x9F; the five unassigned bytes keep their own value.
+constexpr char16_t haut[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+} // namespace
+
+int CodeCp1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (haut[i] == u)
+            return 0x80 + i;
+    return '?';
+}
+
+QString DepuisCp1252(const QByteArray &octets)
+{
+    QString texte(octets.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < octets.size(); ++i) {
+        const uchar b = uchar(octets[i]);
+        texte[i] = QChar(b >= 0x80 && b < 0xA0 ? haut[b - 0x80] : char16_t(b));
+    }
+    return texte;
+}
+
+QByteArray VersCp1252(const QString &texte)
+{
+    QByteArray octets(texte.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < texte.size(); ++i)
+        octets[i] = char(CodeCp1252(texte[i]));
+    return octets;
+}
+
+int compareCp1252(const QString &a, const QString &b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const int x = CodeCp1252(a[i]), y = CodeCp1252(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+QStringList DecoupeLignes(const QString &texte)
+{
+    QStringList lignes;
+    qsizetype debut = 0;
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar c = texte[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lignes << texte.mid(debut, i - debut);
+        if (c == u'\r' && i + 1 < texte.size() && texte[i + 1] == u'\n')
+            ++i;
+        debut = i + 1;
+    }
+    if (debut < texte.size())
+        lignes << texte.mid(debut);
+    return lignes;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class Cellule;
+
+// Numeric value of a text: leading blanks skipped, then the longest leading
+// decimal number (sign, digits, decimal point); 0 when there is none.
+double ValeurNumerique(QStringView texte);
+
+// Rounds to the nearest integer, halves to the even one.
+double ArrondiPair(double x);
+// Conversion to a 16-bit integer: halves to even, saturated to -32768..32767.
+int Entier16(double x);
+// Conversion to a 32-bit integer: halves to even, saturated.
+qint32 Entier32(double x);
+
+// Plain text of a number: integers without decimals, others with a point.
+QString TexteNombre(double n);
+// "OUI" or "NON", the flags of the settings files.
+QString TexteOuiNon(bool valeur);
+// A number with a leading blank for its sign: 24 gives " 24", -3 gives "-3".
+QString TexteSigne(double n);
+
+// Field of width w: numbers right-aligned and cut on the left, texts
+// left-aligned and cut on the right, empty values as w blanks.
+QString Cadrer(const Cellule &valeur, int largeur);
+// Text centred in w characters; the extra fill goes right (left fill = half, halves to even).
+// A text longer than the field is cut to the field.
+QString Centrer(const QString &texte, int largeur, QChar remplissage = QLatin1Char(' '));
+
+// Windows-1252, the code page of every file of the program.
+QString DepuisCp1252(const QByteArray &octets);
+QByteArray VersCp1252(const QString &texte);
+// Windows-1252 code of a character (63, '?', when it has none).
+int CodeCp1252(QChar c);
+// Compares two texts on their Windows-1252 codes.
+int compareCp1252(const QString &a, const QString &b);
+
+// Lines of a text file: ended by CR LF, LF or CR alone; a final line end adds no line.
+QStringList DecoupeLignes(const QString &texte);

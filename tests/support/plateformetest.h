@@ -1,0 +1,80 @@
+#pragma once
+
+#include "store/plateforme.h"
+
+#include <QList>
+#include <QQueue>
+#include <QSet>
+
+// The scripted platform of the tests: records every box and every request,
+// answers questions, input boxes and file dialogs from queues.
+class PlateformeTest : public Plateforme
+{
+public:
+    struct Boite
+    {
+        Icone icone;
+        QString titre;
+        QString texte;
+        bool question = false;
+        bool ouiParDefaut = false;
+    };
+
+    QList<Boite> boites;
+    int bips = 0;
+    // Answers to the questions, in order; an unexpected question is answered No.
+    QQueue<bool> reponses;
+    int questionsSansReponse = 0;
+    QQueue<std::optional<QString>> saisies;
+    QQueue<QString> fichiersChoisis;
+    QDateTime heure{QDate(2026, 12, 6), QTime(20, 30)};
+    bool sablierActif = false;
+    int largeur = 1024;
+    QSet<QString> fichiersSysteme;
+    QStringList sons, videos, documents, textesEdites;
+
+    // Text of the last box, empty when none.
+    QString dernierTexte() const { return boites.isEmpty() ? QString() : boites.last().texte; }
+    void efface() { boites.clear(); bips = 0; }
+
+    void bip() override { ++bips; }
+    void message(Icone icone, const QString &titre, const QString &texte) override
+    {
+        boites.append({icone, titre, texte});
+    }
+    bool question(const QString &titre, const QString &texte, bool ouiParDefaut) override
+    {
+        boites.append({Icone::Question, titre, texte, true, ouiParDefaut});
+        if (reponses.isEmpty()) {
+            ++questionsSansReponse;
+            return false;
+        }
+        return reponses.dequeue();
+    }
+    std::optional<QString> saisie(const QString &, const QString &, const QString &) override
+    {
+        return saisies.isEmpty() ? std::nullopt : saisies.dequeue();
+    }
+    QString choisirFichier(const QString &, const QString &, const QStringList &) override
+    {
+        return fichiersChoisis.isEmpty() ? QString() : fichiersChoisis.dequeue();
+    }
+    void sablier(bool actif) override { sablierActif = actif; }
+    QDateTime maintenant() override { return heure; }
+    void initialiseHasard(quint32 graine) override { m_etat = graine; }
+    double hasard() override
+    {
+        // A small linear congruential generator: the same seed, the same deal.
+        m_etat = m_etat * 1664525u + 1013904223u;
+        return (m_etat >> 8) / double(1u << 24);
+    }
+    void joueSon(const QString &chemin) override { sons << chemin; }
+    void joueVideo(const QString &chemin) override { videos << chemin; }
+    void ouvreDocument(const QString &chemin) override { documents << chemin; }
+    void editeTexte(const QString &chemin) override { textesEdites << chemin; }
+    int largeurEcran() override { return largeur; }
+    bool fichierSystemeExiste(const QString &chemin) override { return fichiersSysteme.contains(chemin); }
+
+private:
+    quint32 m_etat = 1;
+};
