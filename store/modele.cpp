@@ -1,6 +1,7 @@
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,6 +53,14 @@ QString Modele::Chemin(const QString &nom) const
 bool Modele::FichierExiste(const QString &nom) const
 {
     return QFileInfo(Chemin(nom)).isFile();
+}
+
+QString Modele::CheminAide(const QString &page) const
+{
+    const QString relatif = QStringLiteral("help/") + page;
+    if (FichierExiste(relatif))
+        return Chemin(relatif);
+    return QDir(QCoreApplication::applicationDirPath()).filePath(relatif);
 }
 
 QString Modele::TitreTournoi() const

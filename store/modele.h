@@ -89,6 +89,8 @@ public:
     bool FichierExiste(const QString &nom) const;
     // Full path of a file of the program directory.
     QString Chemin(const QString &nom) const;
+    // A help page: in the program directory first, then beside the executable.
+    QString CheminAide(const QString &page) const;
     // Caption of the tournament window: name, " - " and today's date, or the date alone.
     QString TitreTournoi() const;
 

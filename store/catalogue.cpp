@@ -1,0 +1,74 @@
+#include "store/catalogue.h"
+#include "store/modele.h"
+
+#include <QFile>
+
+namespace {
+
+QString DeuxChiffres(int i)
+{
+    return QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+}
+
+const QString Lettres = QStringLiteral("TJSM");
+
+} // namespace
+
+QStringList ListeCatalogue(const Modele &m)
+{
+    QStringList catalogue;
+    for (int i = 1; i <= 99; ++i) {
+        const QString nn = DeuxChiffres(i);
+        const QString entete = QStringLiteral("T") + nn + QStringLiteral(".DAT");
+        if (m.FichierExiste(entete))
+            catalogue << nn + QStringLiteral(" : ") + m.LitLignes(entete).value(0).mid(11);
+    }
+    return catalogue;
+}
+
+QString PremierNumeroLibre(const QStringList &catalogue)
+{
+    int i = 1;
+    while (i <= catalogue.size() && NumeroEntree(catalogue[i - 1]).toInt() == i)
+        ++i;
+    return i > 99 ? QString::number(i) : DeuxChiffres(i);
+}
+
+bool SupprimeTournoi(Modele &m, int n, int dernier)
+{
+    for (const QChar lettre : Lettres)
+        if (!m.SupprimeFichier(lettre + DeuxChiffres(n) + QStringLiteral(".DAT")))
+            return false;
+    // Files are renamed, never rewritten: each header keeps its name.
+    for (int k = n + 1; k <= dernier; ++k) {
+        for (const QChar lettre : Lettres) {
+            const QString ancien = lettre + DeuxChiffres(k) + QStringLiteral(".DAT");
+            const QString nouveau = lettre + DeuxChiffres(k - 1) + QStringLiteral(".DAT");
+            if (!m.FichierExiste(ancien))
+                continue;
+            QFile fichier(m.Chemin(ancien));
+            if (!fichier.rename(m.Chemin(nouveau))) {
+                m.AfficheErreur(QStringLiteral("Impossible de renommer le fichier ") + ancien + QStringLiteral(" en ")
+                                + nouveau + QStringLiteral(" : ") + fichier.errorString());
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QList<CheminWord> CheminsWord()
+{
+    static const QStringList dossiers = {
+        QStringLiteral("Program Files\\Microsoft Office\\Office"),
+        QStringLiteral("Program Files (x86)\\Microsoft Office\\Office"),
+        QStringLiteral("Program Files\\Microsoft Office\\root\\Office"),
+        QStringLiteral("Program Files (x86)\\Microsoft Office\\root\\Office"),
+    };
+    QList<CheminWord> chemins;
+    for (int i = 1; i <= 30; ++i)
+        for (const QString &dossier : dossiers)
+            chemins.append({QStringLiteral("C:\\") + dossier + QString::number(i) + QStringLiteral("\\winword.exe"),
+                            QStringLiteral(" Word trouvé dans ") + dossier + QString::number(i)});
+    return chemins;
+}

@@ -1,0 +1,286 @@
+#include "store/frm00.h"
+#include "ranking/classement.h"
+#include "ranking/frmTarot1.h"
+#include "settings/frmOpt.h"
+#include "settings/options.h"
+#include "store/catalogue.h"
+#include "store/frmPatience.h"
+#include "store/modele.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+QLabel *Etiquette(QWidget *parent, const char *nom, const QString &texte)
+{
+    auto *etiquette = new QLabel(texte, parent);
+    etiquette->setObjectName(QLatin1String(nom));
+    etiquette->setWordWrap(true);
+    return etiquette;
+}
+
+QPushButton *Bouton(QWidget *parent, const char *nom, const QString &texte)
+{
+    auto *bouton = new QPushButton(texte, parent);
+    bouton->setObjectName(QLatin1String(nom));
+    return bouton;
+}
+
+// The decorative picture: a fan of four cards.
+QPixmap Eventail()
+{
+    QPixmap image(160, 110);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QStringList couleurs = {QStringLiteral("♠"), QStringLiteral("♥"), QStringLiteral("♦"), QStringLiteral("♣")};
+    for (int i = 0; i < 4; ++i) {
+        p.save();
+        p.translate(80, 100);
+        p.rotate(-30 + 20 * i);
+        p.setPen(Qt::darkGray);
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(-22, -90, 44, 64), 5, 5);
+        p.setPen(i == 1 || i == 2 ? QColor(200, 0, 0) : Qt::black);
+        QFont police = p.font();
+        police.setPixelSize(22);
+        p.setFont(police);
+        p.drawText(QRectF(-22, -90, 44, 64), Qt::AlignCenter, couleurs[i]);
+        p.restore();
+    }
+    return image;
+}
+
+} // namespace
+
+frm00::frm00(Modele &modele, QWidget *parent) : QWidget(parent), m(modele)
+{
+    setObjectName(QStringLiteral("frm00"));
+    setWindowTitle(QStringLiteral("Velmora Tarot Belote"));
+
+    Label2 = Etiquette(this, "Label2", QStringLiteral("Velmora Tarot Belote"));
+    QFont grande = Label2->font();
+    grande.setPointSize(grande.pointSize() * 2 + 4);
+    grande.setBold(true);
+    grande.setItalic(true);
+    Label2->setFont(grande);
+    Label3 = Etiquette(this, "Label3", QStringLiteral("Gérez sans peine vos tournois de tarot et de belote !"));
+    lblVersion = Etiquette(this, "lblVersion", QString());
+    Label5 = Etiquette(this, "Label5", QStringLiteral("Liste des tournois existants :"));
+    lstTournois = new QListWidget(this);
+    lstTournois->setObjectName(QStringLiteral("lstTournois"));
+    Label1 = Etiquette(this, "Label1",
+                       QStringLiteral("Pour créer un nouveau tournoi, cliquez simplement sur \"Nouveau\"."));
+    Label4 = Etiquette(this, "Label4",
+                       QStringLiteral("Pour gérer un tournoi existant, sélectionnez-le dans la liste en cliquant "
+                                      "dessus, puis cliquez sur \"Continuer\"."));
+    Label6 = Etiquette(this, "Label6",
+                       QStringLiteral("Pour supprimer un tournoi existant, sélectionnez-le dans la liste en cliquant "
+                                      "dessus, puis cliquez sur \"Supprimer\"."));
+    Picture2 = Etiquette(this, "Picture2", QString());
+    Picture2->setPixmap(Eventail());
+    cmdOK = Bouton(this, "cmdOK", QStringLiteral("Continuer"));
+    cmdNouveau = Bouton(this, "cmdNouveau", QStringLiteral("Nouveau"));
+    cmdSupprimer = Bouton(this, "cmdSupprimer", QStringLiteral("Supprimer"));
+    cmdAide = Bouton(this, "cmdAide", QStringLiteral("Aide"));
+    cmdFin = Bouton(this, "cmdFin", QStringLiteral("Sortie"));
+
+    auto *grille = new QGridLayout(this);
+    grille->addWidget(Label2, 0, 0, 1, 2);
+    grille->addWidget(Picture2, 0, 2, 2, 1, Qt::AlignRight);
+    grille->addWidget(Label3, 1, 0, 1, 2);
+    grille->addWidget(lblVersion, 2, 0);
+    grille->addWidget(Label5, 3, 0, 1, 3);
+    grille->addWidget(lstTournois, 4, 0, 1, 2);
+    auto *boutons = new QVBoxLayout;
+    for (QPushButton *bouton : {cmdOK, cmdNouveau, cmdSupprimer, cmdAide, cmdFin})
+        boutons->addWidget(bouton);
+    boutons->addStretch();
+    grille->addLayout(boutons, 4, 2);
+    grille->addWidget(Label1, 5, 0, 1, 3);
+    grille->addWidget(Label4, 6, 0, 1, 3);
+    grille->addWidget(Label6, 7, 0, 1, 3);
+
+    connect(lstTournois, &QListWidget::itemClicked, this, [this] { m.TournoiChoisi = false; });
+    connect(lstTournois, &QListWidget::itemDoubleClicked, this, [this] {
+        m.TournoiChoisi = false;
+        ChargeTournoi();
+    });
+    connect(cmdOK, &QPushButton::clicked, this, &frm00::ChargeTournoi);
+    connect(cmdNouveau, &QPushButton::clicked, this, &frm00::Nouveau);
+    connect(cmdSupprimer, &QPushButton::clicked, this, &frm00::Supprimer);
+    connect(cmdAide, &QPushButton::clicked, this,
+            [this] { m.plateforme.ouvreDocument(m.CheminAide(QStringLiteral("sommaire.html"))); });
+    connect(cmdFin, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frm00::Demarre()
+{
+    if (m.plateforme.largeurEcran() < 800)
+        m.ArretFatal(QStringLiteral("VELMORA ne fonctionne pas dans une résolution d'écran inférieure à 800x600 "
+                                    "pixels. Modifiez la résolution et relancez le logiciel. Merci."));
+    lblVersion->setText(VersionProgramme);
+    m.WordInstalle = ChercheWord(false);
+    ListeTournois();
+    LitOptions(m);
+    move(0, 0);
+    resize(800, 600);
+}
+
+bool frm00::ChercheWord(bool afficher)
+{
+    bool trouve = false;
+    for (const CheminWord &chemin : CheminsWord()) {
+        if (!m.plateforme.fichierSystemeExiste(chemin.chemin))
+            continue;
+        trouve = true;
+        if (afficher)
+            m.plateforme.message(Plateforme::Icone::Aucune, TitreProgramme, chemin.texte);
+    }
+    return trouve;
+}
+
+void frm00::DiagnosticWord()
+{
+    m.WordInstalle = false;
+    m.WordInstalle = ChercheWord(true);
+    if (!m.WordInstalle)
+        m.plateforme.message(Plateforme::Icone::Aucune, TitreProgramme,
+                             QStringLiteral("Word n'est pas installé sur ce PC."));
+}
+
+void frm00::ListeTournois()
+{
+    lstTournois->clear();
+    lstTournois->addItems(ListeCatalogue(m));
+    m.NbTournois = lstTournois->count();
+}
+
+void frm00::ChargeTournoi()
+{
+    if (!m.TournoiChoisi) {
+        QListWidgetItem *entree = lstTournois->currentItem();
+        if (!entree || !entree->isSelected()) {
+            m.AfficheErreur(QStringLiteral("Sélectionnez d'abord un tournoi en cliquant dessus dans la liste."));
+            return;
+        }
+        m.NumTournoi = NumeroEntree(entree->text());
+    }
+    m.plateforme.sablier(true);
+    m.FenScoresOuverte = false;
+    if (!m.TournoiChoisi) {
+        m_patience = new frmPatience(this);
+        m_patience->setAttribute(Qt::WA_DeleteOnClose);
+        m_patience->show();
+        m.progression = [patience = m_patience](int pourcentage) {
+            if (patience)
+                patience->ProgressBar1->setValue(pourcentage);
+        };
+    }
+    m.plateforme.initialiseHasard(quint32(m.plateforme.maintenant().toMSecsSinceEpoch()));
+    m.LitEntete();
+    setWindowTitle(m.NomTournoi.isEmpty() ? QStringLiteral("VELMORA") : m.NomTournoi);
+    if (!m_tournoi) {
+        m_tournoi = new frmTarot1(m, this);
+        m_tournoi->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_tournoi, &frmTarot1::finProgramme, this, &frm00::finProgramme);
+    }
+    m_tournoi->AppliqueOptions();
+    m_tournoi->FormateGrille();
+    m.LitTables();
+    m_tournoi->MajEtatManche();
+    m.ColTri = 7;
+    m.SensTri = QStringLiteral("D");
+    CalculClassement(m);
+    m_tournoi->AfficheTitre();
+    m_tournoi->AfficheInscrits();
+    m_tournoi->AfficheHeure();
+    m.plateforme.sablier(false);
+    if (m_patience) {
+        m.progression = nullptr;
+        m_patience->close();
+    }
+    m.TournoiChoisi = false;
+    m_tournoi->show();
+}
+
+void frm00::Nouveau()
+{
+    const QStringList catalogue = ListeCatalogue(m);
+    const QString numero = PremierNumeroLibre(catalogue);
+    if (numero.size() > 2) {
+        m.AfficheErreur(QStringLiteral("Le nombre maximum de 99 tournois est atteint."));
+        return;
+    }
+    m.NumTournoi = numero;
+    m.TournoiChoisi = true;
+    m.Joueurs.vide();
+    m.Scores.vide();
+    m.Manches.vide();
+    frmOpt options(m, nullptr, this);
+    options.exec();
+    if (!m.OptAnnule)
+        ChargeTournoi();
+}
+
+void frm00::Supprimer()
+{
+    QListWidgetItem *entree = lstTournois->currentItem();
+    if (!entree || !entree->isSelected()) {
+        m.AfficheErreur(
+            QStringLiteral("Vous devez sélectionner un tournoi existant dans la liste pour le supprimer."));
+        return;
+    }
+    m.plateforme.bip();
+    if (!m.plateforme.question(TitreProgramme,
+                               QStringLiteral("Vous avez demandé de supprimer le tournoi : ") + entree->text()
+                                   + QStringLiteral(" (les tournois suivants, s'ils existent, seront renumérotés "
+                                                    "automatiquement). ")
+                                   + QStringLiteral(" Voulez-vous continuer ?"),
+                               false))
+        return;
+    const int n = NumeroEntree(entree->text()).toInt();
+    const int ouvert = m_tournoi ? m.NumTournoi.toInt() : 0;
+    // The open tournament must not go on writing under a number it no longer has.
+    if (ouvert == n)
+        m_tournoi->close();
+    SupprimeTournoi(m, n, lstTournois->count());
+    if (ouvert > n && ouvert <= lstTournois->count())
+        m.NumTournoi = QStringLiteral("%1").arg(ouvert - 1, 2, 10, QLatin1Char('0'));
+    ListeTournois();
+}
+
+void frm00::changeEvent(QEvent *evenement)
+{
+    QWidget::changeEvent(evenement);
+    if (evenement->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    // The catalogue follows the directory; the selection survives when its tournament does.
+    const QString choisi = lstTournois->currentItem() && lstTournois->currentItem()->isSelected()
+                               ? lstTournois->currentItem()->text()
+                               : QString();
+    ListeTournois();
+    const QList<QListWidgetItem *> memes = lstTournois->findItems(choisi, Qt::MatchExactly);
+    if (!choisi.isEmpty() && !memes.isEmpty())
+        lstTournois->setCurrentItem(memes.first());
+}
+
+void frm00::closeEvent(QCloseEvent *evenement)
+{
+    evenement->accept();
+    emit finProgramme();
+}
+
+void frm00::keyReleaseEvent(QKeyEvent *evenement)
+{
+    if (evenement->key() == Qt::Key_W && evenement->modifiers() == Qt::ControlModifier)
+        DiagnosticWord();
+    QWidget::keyReleaseEvent(evenement);
+}
