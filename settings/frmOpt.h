@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <utility>
+#include <vector>
+
+class Modele;
+class frmTarot1;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+// The options dialog: the settings of the open tournament and the program-wide
+// options. Opened by "Nouveau" (TournoiChoisi set: default choices, empty name)
+// or by the tournament window (current values, game type locked once players
+// are registered). "Valider" stores, writes the options file and the header,
+// and applies them to the tournament window; the caller then reads OptAnnule.
+class frmOpt : public QDialog
+{
+    Q_OBJECT
+public:
+    // fenetreTournoi is null when a new tournament is created from the start window.
+    frmOpt(Modele &m, frmTarot1 *fenetreTournoi, QWidget *parent = nullptr);
+
+    // "Annuler", Escape and the close button: nothing is stored.
+    void reject() override;
+
+    QLineEdit *txtTournoi;
+    QTabWidget *SSTab1;
+    QPushButton *cmdOK;
+    QPushButton *cmdAnnuler;
+
+    // Général
+    QGroupBox *FrameJeu;
+    QRadioButton *optTarot, *optBelote, *optBeloteInd;
+    QGroupBox *FrameTirage, *FrameM1, *FrameMn, *FrameDecal;
+    QRadioButton *optM1Aleat, *optM1Vert;
+    QRadioButton *optMnAleat, *optMnCard, *optMnForts;
+    std::array<QLineEdit *, 4> txtTir;  // offsets Nord, Est, Sud, Ouest
+    std::array<QLabel *, 4> lblTir;
+    QPushButton *cmdAide1, *cmdAide2, *cmdAide3;
+
+    // Sons et Alarmes
+    QGroupBox *Frame3, *Frame4;
+    QCheckBox *Check1, *Check2;
+    QLineEdit *txtFichSon5, *txtFichSon;
+    QPushButton *cmdEcouter5, *cmdCharger5, *cmdEcouter, *cmdCharger;
+
+    // Divers
+    QCheckBox *Check6, *Check4, *Check7, *Check3;
+    QGroupBox *Frame5;
+    QLineEdit *txtTotBel, *txtPtsBel, *txtPtsCap;
+    QLabel *lblTotBel, *lblPtsBel, *lblPtsCap;
+    QPushButton *cmdAide4;
+
+private:
+    // A group of option buttons and the setting value each one stands for.
+    struct Option
+    {
+        QRadioButton *bouton;
+        QString valeur;
+    };
+    using Options = std::vector<Option>;
+
+    QWidget *OngletGeneral();
+    QWidget *OngletSons();
+    QWidget *OngletDivers();
+    QGroupBox *CadreSon(const QString &nomCadre, const QString &titre, const QString &nomCoche,
+                        const QString &suffixe, QCheckBox *&coche, QLineEdit *&chemin,
+                        QPushButton *&ecouter, QPushButton *&charger);
+    QPushButton *BoutonAide(const QString &nom, const QString &page);
+    void ConnecteOptions();
+
+    void ChargeTournoi();
+    void ChargeNouveau();
+    void ChargeSons();
+    // The two alarms, 5 minutes before the end and at the end: check box and file box.
+    std::array<std::pair<QCheckBox *, QLineEdit *>, 2> Alarmes() const
+    {
+        return {{{Check1, txtFichSon5}, {Check2, txtFichSon}}};
+    }
+    void ChoixJeu(bool tournoiPermis);
+    void EtatDecalages(bool actifs);
+    void ChargeFichierSon(QLineEdit *chemin);
+    void Valider();
+    void Refuse(QWidget *focus, const QString &message);
+
+    static void Selectionne(const Options &options, const QString &valeur);
+    static QString Selectionnee(const Options &options);
+
+    Modele &m;
+    frmTarot1 *m_fenetreTournoi;
+    Options m_jeux, m_tirages;
+    // False while the controls are filled: the draw handlers then do nothing.
+    bool m_charge = false;
+};
