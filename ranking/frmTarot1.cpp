@@ -1,22 +1,272 @@
 #include "ranking/frmTarot1.h"
+#include "rounds/etatmanche.h"
+#include "ranking/classement.h"
+#include "ranking/frmConfirm.h"
+#include "ranking/grilleclassement.h"
+#include "ranking/pictogrammes.h"
+#include "settings/frmOpt.h"
+#include "store/frmPub.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
+
+namespace {
+
+// Sizes of the grid in twips, shown at 15 twips a pixel.
+constexpr int HauteurTitres = 480;
+constexpr int HauteurLigne = 225;
+// Rows shown at once; "Fin de la grille" puts the last entrant on the last of them.
+constexpr int LignesVisibles = 24;
+
+int Pixels(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+struct ColonneGrille
+{
+    int largeur;
+    const char *titre;
+    const char *titreBelote;
+    Qt::Alignment alignement;
+};
+
+const ColonneGrille ColonnesGrille[ModeleGrille::NbColonnes] = {
+    {450, "Tri", "Tri", Qt::AlignRight},
+    {450, "N°", "N°", Qt::AlignRight},
+    {400, "Ins", "Ins", Qt::AlignHCenter},
+    {2670, "Nom joueur", "Nom prénom joueur 1", Qt::AlignLeft},
+    {2670, "Prénom joueur", "Nom prénom joueur 2", Qt::AlignLeft},
+    {825, "Nombre manches", "Nombre manches", Qt::AlignRight},
+    {750, "Nombre parties", "Nombre parties", Qt::AlignRight},
+    {750, "Nombre points", "Nombre points", Qt::AlignRight},
+    {850, "Moy manches", "Moy manches", Qt::AlignRight},
+    {660, "Moy parties", "Moy parties", Qt::AlignRight},
+};
+
+QPushButton *BoutonImage(QWidget *parent, const QString &nom, const QString &bulle, const QIcon &image)
+{
+    auto *bouton = new QPushButton(parent);
+    bouton->setObjectName(nom);
+    bouton->setToolTip(bulle);
+    bouton->setIcon(image);
+    bouton->setIconSize(QSize(28, 28));
+    bouton->setFixedSize(34, 34);
+    return bouton;
+}
+
+QLabel *Panneau(QWidget *parent, const QString &nom, int largeur)
+{
+    auto *panneau = new QLabel(parent);
+    panneau->setObjectName(nom);
+    panneau->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panneau->setMinimumWidth(largeur);
+    return panneau;
+}
+
+// Whether the tables-and-scores table holds an entry of the current round;
+// its rows are in round order, so the scan stops after that round.
+bool TablesDeLaManche(const Modele &m)
+{
+    for (int i = 1; i <= m.NbScores(); ++i) {
+        const double manche = m.Scores(1, i).nombre();
+        if (manche > m.MancheCourante)
+            break;
+        if (manche == m.MancheCourante)
+            return true;
+    }
+    return false;
+}
+
+const QString Tournoi = QStringLiteral("TOURNOI");
+
+} // namespace
 
 frmTarot1::frmTarot1(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Window), m(modele)
 {
     setObjectName(QStringLiteral("frmTarot1"));
-    pnlNbj = new QLabel(QStringLiteral("0 inscrits"), this);
-    pnlNbj->setObjectName(QStringLiteral("pnlNbj"));
-    pnlTime = new QLabel(this);
-    pnlTime->setObjectName(QStringLiteral("pnlTime"));
     auto *disposition = new QVBoxLayout(this);
-    disposition->addWidget(pnlNbj);
-    disposition->addWidget(pnlTime);
+    disposition->addLayout(CreeBarre());
+    disposition->addLayout(CreeLigneManche());
+    disposition->addLayout(CreeGrille());
+    disposition->addLayout(CreeEtatManche());
+    disposition->addStretch();
+    CreeCartes();
+
+    auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(echap, &QShortcut::activated, this, &frmTarot1::finProgramme);
+
     move(0, 0);
-    resize(800, 600);
+    resize(Pixels(12000), Pixels(9000));
+    if (m.NbManches() == 0) {
+        for (QLabel *panneau : pnlManche)
+            panneau->clear();
+        pnlNbj->setText(QStringLiteral("0 inscrits"));
+    }
+    ChargeCartes();
+    FormateGrille();
+    m.grilleTriee = [this] { GrilleTriee(); };
+    m.etatMancheChange = [this] { AfficheEtatManche(); };
+}
+
+frmTarot1::~frmTarot1()
+{
+    m.grilleTriee = nullptr;
+    m.etatMancheChange = nullptr;
+}
+
+QLayout *frmTarot1::CreeBarre()
+{
+    struct BoutonBarre
+    {
+        QPushButton *frmTarot1::*bouton;
+        const char *nom;
+        const char *bulle;
+        const char *glyphe;
+        QRgb couleur;
+        bool (frmTarot1::*condition)();
+        void (frmTarot1::*action)();
+    };
+    // The windows of the buttons without action come later; their
+    // preconditions already apply.
+    static const BoutonBarre boutons[] = {
+        {&frmTarot1::cmdInscr, "cmdInscr", "Inscription des joueurs(ses)", "J+", 0xff2f6db5,
+         &frmTarot1::TournoiDefini, nullptr},
+        {&frmTarot1::cmdManches, "cmdManches", "Définition des manches", "M", 0xff2f6db5,
+         &frmTarot1::TournoiDefini, nullptr},
+        {&frmTarot1::cmdTable, "cmdTable", "Saisie des tables", "T", 0xff2f6db5,
+         &frmTarot1::PeutSaisirTables, nullptr},
+        {&frmTarot1::cmdScores, "cmdScores", "Saisie des scores", "S", 0xff2f6db5,
+         &frmTarot1::PeutSaisirScores, nullptr},
+        {&frmTarot1::cmdTirage, "cmdTirage", "Tirage au sort", "T?", 0xff3d8b3d, nullptr, nullptr},
+        {&frmTarot1::cmdTables, "cmdTables", "Affichage des tables", "L", 0xff8a5a2b,
+         &frmTarot1::MancheDefinie, nullptr},
+        {&frmTarot1::cmdRechJou, "cmdRechJou", "Fiche individuelle d'un(e) joueur(se)", "F", 0xff8a5a2b,
+         &frmTarot1::MancheDefinie, nullptr},
+        {&frmTarot1::cmdImpr, "cmdImpr", "Impression de la grille", "P", 0xff8a5a2b, nullptr, nullptr},
+        {&frmTarot1::cmdRecalc, "cmdRecalc", "Recalcul de la grille", "Σ", 0xff1f7f7f, nullptr,
+         &frmTarot1::Recalcule},
+        {&frmTarot1::cmdRestGrid, "cmdRestGrid", "Reformatage de la grille", "#", 0xff1f7f7f, nullptr,
+         &frmTarot1::FormateGrille},
+        {&frmTarot1::cmdCoch1, "cmdCoch1", "Cocher / Décocher", "X", 0xff1f7f7f, &frmTarot1::PeutCocher,
+         &frmTarot1::Cocher},
+        {&frmTarot1::cmdTop, "cmdTop", "Début de la grille", "▲", 0xff1f7f7f, nullptr, &frmTarot1::DebutGrille},
+        {&frmTarot1::cmdBot, "cmdBot", "Fin de la grille", "▼", 0xff1f7f7f, nullptr, &frmTarot1::FinGrille},
+        {&frmTarot1::cmdAnim, "cmdAnim", "Economiseur d'écran", "A", 0xff6b4c9a, nullptr, nullptr},
+        {&frmTarot1::cmdOptions, "cmdOptions", "Options", "O", 0xff5a5a5a, nullptr, &frmTarot1::Options},
+        {&frmTarot1::cmdAide, "cmdAide", "Aide", "?", 0xff5a5a5a, nullptr, &frmTarot1::Aide},
+        {&frmTarot1::cmdPub, "cmdPub", "A propos ...", "i", 0xff5a5a5a, nullptr, &frmTarot1::Apropos},
+    };
+
+    auto *barre = new QHBoxLayout;
+    barre->setSpacing(2);
+    for (const BoutonBarre &b : boutons) {
+        QPushButton *bouton = BoutonImage(this, QString::fromUtf8(b.nom), QString::fromUtf8(b.bulle),
+                                          Pictogramme(QString::fromUtf8(b.glyphe), QColor::fromRgba(b.couleur)));
+        this->*b.bouton = bouton;
+        barre->addWidget(bouton);
+        connect(bouton, &QPushButton::clicked, this, [this, &b] {
+            if ((!b.condition || (this->*b.condition)()) && b.action)
+                (this->*b.action)();
+        });
+    }
+    barre->addStretch();
+    return barre;
+}
+
+QLayout *frmTarot1::CreeLigneManche()
+{
+    const char *bulles[] = {"Manche précédente", "Manche suivante"};
+    const char *fleches[] = {"◄", "►"};
+    for (int i = 0; i < 2; ++i) {
+        cmdScroll[i] = BoutonImage(this, QStringLiteral("cmdScroll%1").arg(i), QString::fromUtf8(bulles[i]),
+                                   Pictogramme(QString::fromUtf8(fleches[i]), QColor(0x3d, 0x8b, 0x3d)));
+        connect(cmdScroll[i], &QPushButton::clicked, this, [this, i] { ClicScroll(i); });
+    }
+    for (int i = 0; i < 5; ++i)
+        pnlManche[i] = Panneau(this, QStringLiteral("pnlManche%1").arg(i), 110);
+    pnlManche[4]->setAlignment(Qt::AlignCenter);
+    QFont police = pnlManche[4]->font();
+    police.setBold(true);
+    pnlManche[4]->setFont(police);
+    pnlCalcAuto = Panneau(this, QStringLiteral("pnlCalcAuto"), 70);
+    pnlNbj = Panneau(this, QStringLiteral("pnlNbj"), 90);
+    pnlTime = Panneau(this, QStringLiteral("pnlTime"), 50);
+    for (QLabel *panneau : {pnlCalcAuto, pnlNbj, pnlTime})
+        panneau->setAlignment(Qt::AlignCenter);
+
+    auto *ligne = new QHBoxLayout;
+    ligne->addWidget(cmdScroll[0]);
+    ligne->addWidget(pnlManche[4]);
+    ligne->addWidget(cmdScroll[1]);
+    ligne->addStretch();
+    ligne->addWidget(pnlCalcAuto);
+    ligne->addWidget(pnlNbj);
+    ligne->addWidget(pnlTime);
+    return ligne;
+}
+
+QLayout *frmTarot1::CreeGrille()
+{
+    cmdTriOn = new QPushButton(this);
+    cmdTriOn->setObjectName(QStringLiteral("cmdTriOn"));
+    cmdTriOn->setIcon(PictureTri(true));
+    cmdTriOn->hide();
+    cmdTriOff = new QPushButton(this);
+    cmdTriOff->setObjectName(QStringLiteral("cmdTriOff"));
+    cmdTriOff->setIcon(PictureTri(false));
+    cmdTriOff->hide();
+
+    bandeauTri = new QWidget(this);
+    bandeauTri->setFixedHeight(14);
+    for (int i = 1; i <= 9; ++i) {
+        cmdTri[i] = new QPushButton(bandeauTri);
+        cmdTri[i]->setObjectName(QStringLiteral("cmdTri%1").arg(i));
+        cmdTri[i]->setFlat(true);
+        cmdTri[i]->setIcon(cmdTriOff->icon());
+        cmdTri[i]->setIconSize(QSize(12, 10));
+        connect(cmdTri[i], &QPushButton::clicked, this, [this, i] { ClicTri(i); });
+    }
+
+    Grid1 = new GrilleClassement(this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    contenuGrille = new ModeleGrille(this);
+    Grid1->setModel(contenuGrille);
+    connect(Grid1, &GrilleClassement::clic, this, &frmTarot1::ClicGrille);
+    connect(Grid1->horizontalHeader(), &QHeaderView::sectionResized, this, &frmTarot1::PlaceBoutonsTri);
+
+    auto *colonne = new QVBoxLayout;
+    colonne->setSpacing(0);
+    colonne->addWidget(bandeauTri);
+    colonne->addWidget(Grid1);
+    return colonne;
+}
+
+QLayout *frmTarot1::CreeEtatManche()
+{
+    auto *ligne = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i)
+        ligne->addWidget(pnlManche[i]);
+    ligne->addStretch();
+    return ligne;
+}
+
+void frmTarot1::CreeCartes()
+{
+    for (int i = 0; i < 3; ++i) {
+        Carte[i] = new QLabel(this);
+        Carte[i]->setObjectName(QStringLiteral("Carte%1").arg(i));
+        Carte[i]->setGeometry(580 + 60 * i, 505, 48, 68);
+    }
 }
 
 void frmTarot1::AfficheTitre()
@@ -24,13 +274,81 @@ void frmTarot1::AfficheTitre()
     setWindowTitle(m.TitreTournoi());
 }
 
-void frmTarot1::AppliqueOptions() {}
+void frmTarot1::AppliqueOptions()
+{
+    InitAnimation();
+    pnlCalcAuto->setText(m.OptCalculAuto ? QStringLiteral("AUTO") : QStringLiteral("MANUEL"));
+    if (m.OptAffichMoy == m.AncienAffichMoy)
+        return;
+    FormateGrille();
+    // Three grid rows, the heading row included.
+    if (contenuGrille->nbLignes() + 1 >= 3)
+        CalculClassement(m);
+    AfficheMoyennes();
+    if (!m.OptAffichMoy)
+        TrieGrille(m, 7, QStringLiteral("D"));
+}
 
-void frmTarot1::FormateGrille() {}
+// The cards drift once the animation exists; until then they are only shown or hidden.
+void frmTarot1::InitAnimation()
+{
+    for (QLabel *carte : Carte) {
+        carte->setVisible(m.OptAnimation);
+        carte->raise();
+    }
+}
 
-void frmTarot1::ChargeCartes() {}
+void frmTarot1::FormateGrille()
+{
+    const bool belote = m.TypeJeu != QLatin1String("TAROT") && m.TypeJeu != QLatin1String("BELOTEIND");
+    int largeur = 0;
+    for (int c = 0; c < ModeleGrille::NbColonnes; ++c) {
+        const ColonneGrille &colonne = ColonnesGrille[c];
+        Grid1->setColumnWidth(c, Pixels(colonne.largeur));
+        largeur += Pixels(colonne.largeur);
+        contenuGrille->fixeColonne(c, QString::fromUtf8(belote ? colonne.titreBelote : colonne.titre),
+                                   colonne.alignement);
+    }
+    Grid1->horizontalHeader()->setFixedHeight(Pixels(HauteurTitres));
+    Grid1->verticalHeader()->setDefaultSectionSize(Pixels(HauteurLigne));
+    const int cadre = 2 * Grid1->frameWidth();
+    Grid1->setFixedSize(largeur + cadre + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                        Pixels(HauteurTitres) + LignesVisibles * Pixels(HauteurLigne) + cadre);
+    bandeauTri->setFixedWidth(Grid1->width());
+    AfficheMoyennes();
+    PlaceBoutonsTri();
+}
 
-void frmTarot1::MajEtatManche() {}
+void frmTarot1::AfficheMoyennes()
+{
+    for (int c = 8; c <= 9; ++c) {
+        contenuGrille->fixeTitre(c, m.OptAffichMoy ? QString::fromUtf8(ColonnesGrille[c].titre) : QString());
+        cmdTri[c]->setVisible(m.OptAffichMoy);
+    }
+}
+
+void frmTarot1::PlaceBoutonsTri()
+{
+    for (int i = 1; i <= 9; ++i)
+        cmdTri[i]->setGeometry(Grid1->frameWidth() + Grid1->columnViewportPosition(i), 0, Grid1->columnWidth(i),
+                               bandeauTri->height());
+}
+
+void frmTarot1::ChargeCartes()
+{
+    const bool belote = m.TypeJeu == QLatin1String("BELOTE") || m.TypeJeu == QLatin1String("BELOTEIND");
+    if (!belote && m.TypeJeu != QLatin1String("TAROT"))
+        return;
+    const QList<QPixmap> cartes = frmPub::Cartes(belote);
+    for (int i = 0; i < 3; ++i)
+        Carte[i]->setPixmap(cartes[i]);
+}
+
+void frmTarot1::AfficheEtatManche()
+{
+    for (int i = 0; i < 5; ++i)
+        pnlManche[i]->setText(m.EtatManche[i]);
+}
 
 void frmTarot1::AfficheInscrits()
 {
@@ -40,4 +358,163 @@ void frmTarot1::AfficheInscrits()
 void frmTarot1::AfficheHeure()
 {
     pnlTime->setText(m.plateforme.maintenant().toString(QStringLiteral("HH:mm")));
+}
+
+void frmTarot1::GrilleTriee()
+{
+    contenuGrille->Remplit(m);
+    Grid1->premiereLigne(1);
+    for (int i = 1; i <= 9; ++i)
+        cmdTri[i]->setIcon(i == m.ColTri ? cmdTriOn->icon() : cmdTriOff->icon());
+    SelectionInitiale();
+}
+
+// The selection comes back to row 1, column 1, without moving the view.
+void frmTarot1::SelectionInitiale()
+{
+    if (contenuGrille->nbLignes() == 0) {
+        Grid1->clearSelection();
+        return;
+    }
+    Grid1->selectionModel()->setCurrentIndex(contenuGrille->index(0, 1), QItemSelectionModel::ClearAndSelect);
+}
+
+void frmTarot1::ClicGrille()
+{
+    m.ModeNouveau = false;
+    const QItemSelection choix = Grid1->selectionModel()->selection();
+    if (!choix.isEmpty()) {
+        int haut = choix.first().top(), bas = choix.first().bottom();
+        int gauche = choix.first().left(), droite = choix.first().right();
+        for (const QItemSelectionRange &bloc : choix) {
+            haut = std::min(haut, bloc.top());
+            bas = std::max(bas, bloc.bottom());
+            gauche = std::min(gauche, bloc.left());
+            droite = std::max(droite, bloc.right());
+        }
+        const int ligne = haut + 1;
+        if (haut == bas && ligne <= m.NbJoueurs()) {
+            m.LigneGrille = ligne;
+            if (gauche == 2 && droite == 2 && !BasculeCoche(ligne))
+                return;
+            if (gauche == 0 || gauche == 1 || gauche == 3 || gauche == 4)
+                emit ouvreJoueur(ligne);
+        }
+    }
+    SelectionInitiale();
+}
+
+bool frmTarot1::BasculeCoche(int ligne)
+{
+    if (m.Tirage == Tournoi) {
+        m.AfficheErreur(QStringLiteral("Vous ne pouvez pas modifier ces coches car vous avez choisi")
+                        + QStringLiteral(" un tirage au sort de type \"Tournoi\"."));
+        return false;
+    }
+    const int r = m.RechJoueur(contenuGrille->cellule(1, ligne).nombre());
+    if (r == -1)
+        return true;
+    const QString marque = m.Joueurs(2, r).texte() == QLatin1String("X") ? QStringLiteral(" ") : QStringLiteral("X");
+    m.Joueurs(2, r) = marque;
+    contenuGrille->ecritCellule(2, ligne, marque);
+    m.EcritJoueurs();
+    return true;
+}
+
+void frmTarot1::ClicTri(int i)
+{
+    m.plateforme.sablier(true);
+    TrieGrille(m, i, i <= 4 ? QStringLiteral("A") : QStringLiteral("D"));
+    m.plateforme.sablier(false);
+}
+
+void frmTarot1::ClicScroll(int i)
+{
+    if (m.MancheCourante == 0)
+        return;
+    m.MancheCourante = i == 0 ? std::max(1, m.MancheCourante - 1) : std::min(m.NbManches(), m.MancheCourante + 1);
+    MajEtatManche(m);
+}
+
+bool frmTarot1::Exige(bool condition, const QString &refus)
+{
+    if (!condition)
+        m.AfficheErreur(refus);
+    return condition;
+}
+
+bool frmTarot1::TournoiDefini()
+{
+    return Exige(!m.TypeJeu.isEmpty(),
+                 QStringLiteral("Utilisez d'abord le bouton \"Nouveau tournoi\" afin de définir les paramètres "
+                                "du tournoi, merci."));
+}
+
+bool frmTarot1::QuatreJoueurs()
+{
+    return Exige(m.NbJoueurs() >= 4, QStringLiteral("Il faut au moins 4 joueurs pour démarrer une manche !"));
+}
+
+bool frmTarot1::MancheDefinie()
+{
+    return Exige(m.NbManches() != 0, QStringLiteral("Saisissez d'abord les horaires d'au moins une manche."));
+}
+
+bool frmTarot1::PeutSaisirTables()
+{
+    return QuatreJoueurs() && MancheDefinie();
+}
+
+bool frmTarot1::PeutSaisirScores()
+{
+    return MancheDefinie() && QuatreJoueurs()
+        && Exige(TablesDeLaManche(m), QStringLiteral("Saisissez d'abord les constitutions de tables pour cette manche ")
+                                          + QStringLiteral("(ou effectuez un tirage au sort)."));
+}
+
+bool frmTarot1::PeutCocher()
+{
+    return Exige(m.NbJoueurs() != 0, QStringLiteral("La grille est vide, il n'y aucun joueur à cocher."))
+        && Exige(m.Tirage != Tournoi, QStringLiteral("Vous ne pouvez pas modifier les coches car vous avez choisi")
+                                          + QStringLiteral(" un tirage au sort de type \"Tournoi\"."));
+}
+
+void frmTarot1::Recalcule()
+{
+    m.plateforme.sablier(true);
+    CalculClassement(m);
+    m.plateforme.sablier(false);
+}
+
+void frmTarot1::Cocher()
+{
+    auto *dialogue = new frmConfirm(m, *contenuGrille, this);
+    dialogue->setAttribute(Qt::WA_DeleteOnClose);
+    dialogue->open();
+}
+
+void frmTarot1::DebutGrille()
+{
+    Grid1->premiereLigne(1);
+}
+
+void frmTarot1::FinGrille()
+{
+    Grid1->premiereLigne(std::max(1, m.NbJoueurs() - (LignesVisibles - 1)));
+}
+
+void frmTarot1::Options()
+{
+    frmOpt dialogue(m, this, this);
+    dialogue.exec();
+}
+
+void frmTarot1::Aide()
+{
+    m.plateforme.ouvreDocument(m.CheminAide(QStringLiteral("sommaire.html")));
+}
+
+void frmTarot1::Apropos()
+{
+    (new frmPub(this))->show();
 }

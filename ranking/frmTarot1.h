@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
+class GrilleClassement;
 class Modele;
+class ModeleGrille;
 class QLabel;
+class QPushButton;
 
 // The window of the open tournament: ranking grid, round status, clock and
 // the bar of buttons that opens every other window.
@@ -12,6 +16,7 @@ class frmTarot1 : public QWidget
     Q_OBJECT
 public:
     explicit frmTarot1(Modele &m, QWidget *parent = nullptr);
+    ~frmTarot1() override;
 
     // Caption: tournament name and today's date.
     void AfficheTitre();
@@ -21,16 +26,90 @@ public:
     void FormateGrille();
     // The three card pictures of the game type.
     void ChargeCartes();
-    // Status of the current round in the round panel.
-    void MajEtatManche();
+    // Shows the status of the current round in the round panel.
+    void AfficheEtatManche();
     // The count of entrants, as " 24 inscrits".
     void AfficheInscrits();
     // The time of day, "HH:NN".
     void AfficheHeure();
 
+    GrilleClassement *Grid1;
+    // What the grid shows, for the windows that read or rewrite its rows.
+    ModeleGrille *contenuGrille;
+
+    std::array<QPushButton *, 10> cmdTri{}; // elements 1 to 9, above grid columns 1 to 9
+    QPushButton *cmdTriOn;
+    QPushButton *cmdTriOff;
+
+    QPushButton *cmdInscr;
+    QPushButton *cmdManches;
+    QPushButton *cmdTable;
+    QPushButton *cmdScores;
+    QPushButton *cmdTirage;
+    QPushButton *cmdTables;
+    QPushButton *cmdRechJou;
+    QPushButton *cmdImpr;
+    QPushButton *cmdRecalc;
+    QPushButton *cmdRestGrid;
+    QPushButton *cmdCoch1;
+    QPushButton *cmdTop;
+    QPushButton *cmdBot;
+    QPushButton *cmdAnim;
+    QPushButton *cmdOptions;
+    QPushButton *cmdAide;
+    QPushButton *cmdPub;
+    std::array<QPushButton *, 2> cmdScroll;
+
+    std::array<QLabel *, 5> pnlManche;
+    QLabel *pnlCalcAuto;
     QLabel *pnlNbj;
     QLabel *pnlTime;
+    std::array<QLabel *, 3> Carte;
+
+signals:
+    // Escape: the program ends.
+    void finProgramme();
+    // A click on the number or the name of an entrant: his entry form, grid row from 1.
+    void ouvreJoueur(int ligne);
 
 private:
+    QLayout *CreeBarre();
+    QLayout *CreeLigneManche();
+    QLayout *CreeGrille();
+    QLayout *CreeEtatManche();
+    void CreeCartes();
+
+    // Refills the grid after each sort.
+    void GrilleTriee();
+    void PlaceBoutonsTri();
+    // Headings 8 and 9 and their sort buttons, shown only with the averages.
+    void AfficheMoyennes();
+    void SelectionInitiale();
+    void InitAnimation();
+
+    void ClicGrille();
+    // Turns the tick of the entrant shown in a grid row; false when refused.
+    bool BasculeCoche(int ligne);
+    void ClicTri(int i);
+    void ClicScroll(int i);
+
+    // Preconditions of the buttons: each shows its refusal.
+    bool Exige(bool condition, const QString &refus);
+    bool TournoiDefini();
+    bool QuatreJoueurs();
+    bool MancheDefinie();
+    bool PeutSaisirTables();
+    bool PeutSaisirScores();
+    bool PeutCocher();
+
+    void Recalcule();
+    void Cocher();
+    void DebutGrille();
+    void FinGrille();
+    void Options();
+    void Aide();
+    void Apropos();
+
     Modele &m;
+    QWidget *bandeauTri;
 };

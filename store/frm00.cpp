@@ -1,6 +1,7 @@
 #include "store/frm00.h"
 #include "ranking/classement.h"
 #include "ranking/frmTarot1.h"
+#include "rounds/etatmanche.h"
 #include "settings/frmOpt.h"
 #include "settings/options.h"
 #include "store/catalogue.h"
@@ -121,6 +122,11 @@ frm00::frm00(Modele &modele, QWidget *parent) : QWidget(parent), m(modele)
     connect(cmdFin, &QPushButton::clicked, this, &QWidget::close);
 }
 
+frmTarot1 *frm00::fenetreTournoi() const
+{
+    return m_tournoi;
+}
+
 void frm00::Demarre()
 {
     if (m.plateforme.largeurEcran() < 800)
@@ -195,7 +201,7 @@ void frm00::ChargeTournoi()
     m_tournoi->AppliqueOptions();
     m_tournoi->FormateGrille();
     m.LitTables();
-    m_tournoi->MajEtatManche();
+    MajEtatManche(m);
     m.ColTri = 7;
     m.SensTri = QStringLiteral("D");
     CalculClassement(m);

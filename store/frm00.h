@@ -26,7 +26,7 @@ public:
     void ChargeTournoi();
 
     // The open tournament's window, null before the first opening.
-    frmTarot1 *fenetreTournoi() const { return m_tournoi; }
+    frmTarot1 *fenetreTournoi() const;
 
     QLabel *Label2, *Label3, *lblVersion, *Label5, *Label1, *Label4, *Label6, *Picture2;
     QListWidget *lstTournois;

@@ -79,6 +79,19 @@ public:
     int NbTournois = 0;
     QString RepProgramme;
 
+    // Hooks of the windows, called only when set: the progress of the ranking
+    // computation (a percentage) and the end of each grid sort (refill the grid).
+    std::function<void(int)> progression;
+    std::function<void()> grilleTriee;
+    // Called after each refresh of the round status below.
+    std::function<void()> etatMancheChange;
+
+    // Status of the current round, as the tournament window shows it:
+    // round, times, players, "Terminée", round again.
+    std::array<QString, 5> EtatManche;
+    // Rows of the current round in Scores.
+    int NbJoueursManche = 0;
+
     // Row of the entrant numbered `numero`, or -1 (binary search on the ascending numbers).
     int RechJoueur(double numero) const;
     // The error box: a beep, then an exclamation box titled "ERREUR".
