@@ -1,0 +1,72 @@
+#include "reports/fiche.h"
+#include "reports/canal.h"
+#include "reports/commun.h"
+#include "store/modele.h"
+#include "store/texte.h"
+
+namespace {
+
+// Round, deals and points in the three boxes of the table.
+QString LigneTableau(const QString &debut, double manche, double parties, double points)
+{
+    return debut + Cadrer(manche, 2) + QStringLiteral("   !       ") + Cadrer(parties, 2) + QStringLiteral("      !    ")
+           + Cadrer(points, 6) + QStringLiteral("   !");
+}
+
+} // namespace
+
+Fiche FicheJoueur(const Modele &m, int ligneJoueur, int ligneGrille)
+{
+    const TableCellules &j = m.Joueurs;
+    Fiche fiche{j(1, ligneJoueur).texte(), j(3, ligneJoueur).texte(), j(4, ligneJoueur).texte(), {},
+                QString::number(ligneGrille) + u'/' + QString::number(m.NbJoueurs())};
+    for (int c = 5; c <= 9; ++c)
+        if (j(c, ligneJoueur).nombre() != SansValeur)
+            fiche.valeurs[c - 5] = j(c, ligneJoueur).texte();
+    return fiche;
+}
+
+QList<int> ScoresJoueur(const Modele &m, double numero)
+{
+    QList<int> lignes;
+    for (int k = 1; k <= m.NbScores(); ++k)
+        if (m.Scores(4, k).nombre() == numero)
+            lignes << k;
+    return lignes;
+}
+
+QStringList LignesFiche(const Modele &m, const Fiche &fiche)
+{
+    const QString bordure = QStringLiteral("                      +-------------+---------------+-------------+");
+    const QString marge = QStringLiteral("                      !        ");
+    const QString retrait(38, QLatin1Char(' '));
+
+    QStringList lignes = EnteteRapport(m, m.plateforme.maintenant(), 44);
+    lignes << QStringLiteral("                                  FICHE INDIVIDUELLE JOUEUR")
+           << QStringLiteral("                                  =========================")
+           << QStringLiteral(" ") << QStringLiteral(" ")
+           << QStringLiteral("                                     N°     : ") + fiche.numero
+           << QStringLiteral("                                     Nom    : ") + fiche.nom
+           << QStringLiteral("                                     Prénom : ") + fiche.prenom
+           << QStringLiteral(" ")
+           << bordure
+           << QStringLiteral("                      ! N° manche   ! Nbre parties  ! Nbre points !")
+           << bordure;
+    for (int k : ScoresJoueur(m, ValeurNumerique(fiche.numero)))
+        lignes << LigneTableau(marge, m.Scores(1, k).nombre(), Entier16(m.Scores(3, k).nombre()),
+                               m.Scores(5, k).nombre());
+    lignes << bordure
+           << LigneTableau(QStringLiteral("             Totaux   !        "), ValeurNumerique(fiche.valeurs[0]),
+                           ValeurNumerique(fiche.valeurs[1]), ValeurNumerique(fiche.valeurs[2]))
+           << bordure
+           << QStringLiteral(" ")
+           << retrait + QStringLiteral("Moyenne manches : ") + fiche.valeurs[3]
+           << retrait + QStringLiteral("Moyenne parties : ") + fiche.valeurs[4]
+           << retrait + QStringLiteral("Classement : ") + fiche.classement;
+    return lignes;
+}
+
+bool ImprimeFiche(Modele &m, const Fiche &fiche, bool ouvrirEditeur)
+{
+    return ImprimeTexte(m, QStringLiteral("FICHE.TXT"), LignesFiche(m, fiche), ouvrirEditeur);
+}

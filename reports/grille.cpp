@@ -1,0 +1,53 @@
+#include "reports/grille.h"
+#include "reports/canal.h"
+#include "reports/commun.h"
+#include "store/modele.h"
+#include "store/texte.h"
+
+namespace {
+
+QStringList EnteteGrille(const Modele &m, const QDateTime &quand, int page)
+{
+    return EntetePage(m, quand, page) + QStringList{
+        QStringLiteral("                                          CLASSEMENT"),
+        QStringLiteral("                                                    Nbr  Nbr  Nombre  Moyenne  Moyenne"),
+        QStringLiteral("        Tri  N°j  Nom              Prénom           man  par  points  manches  parties"),
+        QStringLiteral("        ---  ---  ---------------  ---------------  ---  ---  ------  -------  -------"),
+    };
+}
+
+// One grid row: position, number, names, then the five computed columns,
+// where a cell without value prints 0.
+QString LigneJoueur(const Modele &m, int position, int r)
+{
+    const TableCellules &j = m.Joueurs;
+    const QString sep = QStringLiteral("  ");
+    QString ligne = Marge + Cadrer(position, 3) + sep + Cadrer(j(1, r).nombre(), 3) + sep + Cadrer(j(3, r).texte(), 15)
+                    + sep + Cadrer(j(4, r).texte(), 15);
+    constexpr int largeurs[] = {3, 3, 6, 7, 7};
+    for (int c = 5; c <= 9; ++c) {
+        const double valeur = j(c, r).nombre();
+        ligne += sep + Cadrer(valeur == SansValeur ? 0.0 : valeur, largeurs[c - 5]);
+    }
+    return ligne;
+}
+
+} // namespace
+
+QStringList LignesGrille(const Modele &m, const QList<int> &ordre)
+{
+    const QDateTime quand = m.plateforme.maintenant();
+    QList<QStringList> lignes;
+    for (int i = 0; i < ordre.size(); ++i)
+        lignes.append({LigneJoueur(m, i + 1, ordre[i])});
+    return Pagine([&](int page) { return EnteteGrille(m, quand, page); }, lignes, 60);
+}
+
+bool ImprimeGrille(Modele &m, const QList<int> &ordre, bool ouvrirEditeur)
+{
+    if (m.NbJoueurs() == 0) {
+        m.AfficheErreur(QStringLiteral("La grille est vide, il n'y a rien à imprimer."));
+        return false;
+    }
+    return ImprimeTexte(m, QStringLiteral("GRILLE.TXT"), LignesGrille(m, ordre), ouvrirEditeur);
+}
