@@ -1,4 +1,5 @@
 // Velmora: tournaments of Tarot and Belote for the organiser of a card club.
+#include "app/commande.h"
 #include "app/plateformeqt.h"
 #include "store/frm00.h"
 #include "store/modele.h"
@@ -27,28 +28,43 @@ public:
     }
 };
 
-int Usage(const QString &message)
+// Reads the command line; false, with the exit status, when the program must stop there.
+// Nothing here needs a display: help, wrong requests and printing work without one.
+bool Prepare(int argc, char *argv[], Commande &commande, int &statut)
 {
-    std::fprintf(stderr, "velmora : %s\n", qPrintable(message));
-    return 2;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    commande = AnalyseCommande(arguments);
+    statut = 0;
+    if (!commande.erreur.isEmpty()) {
+        std::fprintf(stderr, "velmora : %s (velmora --help pour l'aide)\n", commande.erreur.toLocal8Bit().constData());
+        statut = 2;
+    } else if (commande.aide) {
+        std::fputs(TexteAide().toLocal8Bit().constData(), stdout);
+    } else if (!commande.dossier.isEmpty() && !QDir::setCurrent(commande.dossier)) {
+        std::fprintf(stderr, "velmora : dossier introuvable : %s\n", commande.dossier.toLocal8Bit().constData());
+        statut = 2;
+    } else {
+        return true;
+    }
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    Application application(argc, argv);
-    const QStringList arguments = application.arguments().mid(1);
-    for (int i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] != QLatin1String("--dossier"))
-            return Usage(QStringLiteral("option inconnue : ") + arguments[i]
-                         + QStringLiteral(" (usage : velmora [--dossier DOSSIER])"));
-        if (++i == arguments.size())
-            return Usage(QStringLiteral("l'option --dossier attend un dossier"));
-        if (!QDir::setCurrent(arguments[i]))
-            return Usage(QStringLiteral("dossier introuvable : ") + arguments[i]);
+    Commande commande;
+    int statut = 0;
+    if (!Prepare(argc, argv, commande, statut))
+        return statut;
+    if (!commande.rapport.isEmpty()) {
+        QCoreApplication application(argc, argv);
+        return ImprimeSansFenetre(commande);
     }
 
+    Application application(argc, argv);
     PlateformeQt plateforme;
     Modele modele(plateforme);
     modele.RepProgramme = QDir::currentPath();

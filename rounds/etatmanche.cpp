@@ -2,7 +2,7 @@
 #include "store/modele.h"
 #include "store/texte.h"
 
-void MajEtatManche(Modele &m)
+void CalculeEtatManche(Modele &m)
 {
     if (m.NbManches() == 0) {
         m.EtatManche.fill(QString());
@@ -28,6 +28,11 @@ void MajEtatManche(Modele &m)
         m.NbJoueursManche = joueurs;
         m.NbTables = int(ArrondiPair(double(joueurs) / m.NbParTable()));
     }
+}
+
+void MajEtatManche(Modele &m)
+{
+    CalculeEtatManche(m);
     m.EcritManches();
     if (m.etatMancheChange)
         m.etatMancheChange();

@@ -13,21 +13,22 @@ double ValeurNumerique(QStringView texte)
     const qsizetype debut = i;
     if (i < n && (texte[i] == u'-' || texte[i] == u'+'))
         ++i;
+    auto chiffre = [&](qsizetype k) { return k < n && texte[k] >= u'0' && texte[k] <= u'9'; };
+    // Whole numbers, by far the most common, are read in place.
+    double entier = 0;
     bool chiffres = false;
-    while (i < n && texte[i].isDigit() && texte[i].unicode() < 128) {
-        ++i;
+    for (; chiffre(i); ++i) {
+        entier = entier * 10 + (texte[i].unicode() - u'0');
         chiffres = true;
     }
-    if (i < n && texte[i] == u'.') {
-        ++i;
-        while (i < n && texte[i].unicode() >= u'0' && texte[i].unicode() <= u'9') {
-            ++i;
-            chiffres = true;
-        }
+    if (i < n && texte[i] == u'.' && chiffre(i + 1)) {
+        for (++i; chiffre(i); ++i)
+            ;
+        return texte.sliced(debut, i - debut).toString().toDouble();
     }
     if (!chiffres)
         return 0;
-    return texte.sliced(debut, i - debut).toString().toDouble();
+    return texte[debut] == u'-' ? -entier : entier;
 }
 
 double ArrondiPair(double x)

@@ -1,0 +1,203 @@
+#include "app/commande.h"
+#include "app/plateformeconsole.h"
+#include "ranking/classement.h"
+#include "reports/feuilles.h"
+#include "reports/feuillescsv.h"
+#include "reports/fiche.h"
+#include "reports/grille.h"
+#include "reports/listes.h"
+#include "reports/manches.h"
+#include "rounds/etatmanche.h"
+#include "settings/options.h"
+#include "store/modele.h"
+#include "store/texte.h"
+
+#include <QDir>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+const QStringList Rapports = {
+    QStringLiteral("classement"), QStringLiteral("manches"), QStringLiteral("tables"), QStringLiteral("joueurs"),
+    QStringLiteral("noms"),       QStringLiteral("feuilles"), QStringLiteral("csv"),   QStringLiteral("fiche"),
+};
+
+int Usage(const QString &message)
+{
+    std::fprintf(stderr, "velmora : %s (velmora --help pour l'aide)\n", message.toLocal8Bit().constData());
+    return 2;
+}
+
+// The position of a Joueurs row in the sorted grid, from 1.
+int PositionGrille(const Modele &m, int ligne)
+{
+    for (int i = 1; i <= m.NbJoueurs(); ++i)
+        if (m.TabTri(1, i).nombre() == ligne)
+            return i;
+    return 0;
+}
+
+bool Imprime(Modele &m, const Commande &c)
+{
+    QList<int> ordre;
+    for (int i = 1; i <= m.NbJoueurs(); ++i)
+        ordre << int(m.TabTri(1, i).nombre());
+    const QString &r = c.rapport;
+    if (r == u"classement")
+        return ImprimeGrille(m, ordre, false);
+    if (r == u"manches")
+        return ImprimeManches(m, false);
+    if (r == u"tables")
+        return ImprimeListe(m, Liste::ParTable, false);
+    if (r == u"joueurs")
+        return ImprimeListe(m, Liste::ParJoueur, false);
+    if (r == u"noms")
+        return ImprimeListe(m, Liste::ParNom, false);
+    if (r == u"csv")
+        return ImprimeFeuillesCsv(m, false);
+    if (r == u"feuilles") {
+        if (!PartiesRenseignees(m))
+            return false;
+        const int table = c.table.value_or(0);
+        if (table > m.NbTables) {
+            m.AfficheErreur(QStringLiteral("Le n° de table doit être compris entre 1 et ") + QString::number(m.NbTables));
+            return false;
+        }
+        return ImprimeFeuilles(m, table, false);
+    }
+    const int ligne = m.RechJoueur(*c.joueur);
+    if (ligne < 0) {
+        m.AfficheErreur(QStringLiteral("Joueur(se) n° ") + TexteSigne(*c.joueur) + QStringLiteral(" pas trouvé"));
+        return false;
+    }
+    return ImprimeFiche(m, FicheJoueur(m, ligne, PositionGrille(m, ligne)), false);
+}
+
+} // namespace
+
+Commande AnalyseCommande(const QStringList &arguments)
+{
+    Commande c;
+    std::map<QString, std::optional<int> Commande::*> nombres = {
+        {QStringLiteral("--manche"), &Commande::manche},
+        {QStringLiteral("--table"), &Commande::table},
+        {QStringLiteral("--joueur"), &Commande::joueur},
+        {QStringLiteral("--tri"), &Commande::tri},
+    };
+    std::map<QString, QString Commande::*> textes = {
+        {QStringLiteral("--dossier"), &Commande::dossier},
+        {QStringLiteral("--imprimer"), &Commande::rapport},
+        {QStringLiteral("--tournoi"), &Commande::tournoi},
+        {QStringLiteral("--sens"), &Commande::sens},
+    };
+    bool impression = false;
+    for (int i = 0; i < arguments.size() && c.erreur.isEmpty(); ++i) {
+        const QString &option = arguments[i];
+        if (option == u"--help" || option == u"-h") {
+            c.aide = true;
+            continue;
+        }
+        const bool nombre = nombres.count(option) > 0;
+        if (!nombre && textes.count(option) == 0) {
+            c.erreur = QStringLiteral("option inconnue : ") + option;
+            break;
+        }
+        if (i + 1 == arguments.size()) {
+            c.erreur = QStringLiteral("l'option ") + option + QStringLiteral(" attend une valeur");
+            break;
+        }
+        const QString valeur = arguments[++i];
+        if (option != u"--dossier")
+            impression = true;
+        if (!nombre) {
+            c.*textes[option] = valeur;
+            continue;
+        }
+        bool ok = false;
+        const int n = valeur.toInt(&ok);
+        if (!ok || n < 0)
+            c.erreur = QStringLiteral("l'option ") + option + QStringLiteral(" attend un nombre entier : ") + valeur;
+        c.*nombres[option] = n;
+    }
+    if (c.erreur.isEmpty() && impression && c.rapport.isEmpty())
+        c.erreur = QStringLiteral("ces options ne servent qu'avec --imprimer");
+    return c;
+}
+
+QString TexteAide()
+{
+    return QStringLiteral(
+        "Usage : velmora [--dossier DOSSIER]\n"
+        "        velmora --dossier DOSSIER --tournoi NN --imprimer RAPPORT [--manche R] [--table T]\n"
+        "                [--joueur N] [--tri COL] [--sens A|D]\n"
+        "\n"
+        "Sans --imprimer, ouvre la fenêtre de départ. Le dossier du programme est le\n"
+        "dossier courant, ou DOSSIER avec --dossier : les tournois T01.DAT à T99.DAT, leurs\n"
+        "fichiers J, M et S, les options VELMORA.INI et les fichiers imprimés y sont rangés.\n"
+        "\n"
+        "Avec --imprimer, ouvre le tournoi NN comme le programme l'ouvre, écrit un rapport\n"
+        "dans le dossier, sans fenêtre ni éditeur, puis s'arrête. RAPPORT est :\n"
+        "  classement  GRILLE.TXT, le classement trié selon --tri et --sens\n"
+        "  manches     MANCHES.TXT, la liste des manches\n"
+        "  tables      LIST_TAB.TXT, les tables de la manche, par table\n"
+        "  joueurs     LIST_JOU.TXT, les tables de la manche, par n° de joueur\n"
+        "  noms        LIST_NOM.TXT, les tables de la manche, par nom\n"
+        "  feuilles    FEUILLES.TXT, les feuilles de marque de la table --table (0 : toutes)\n"
+        "  csv         FEUILLES.CSV, les tables de chaque joueur à chaque manche\n"
+        "  fiche       FICHE.TXT, la fiche du joueur --joueur\n"
+        "\n"
+        "  --manche R  manche imprimée (par défaut la manche active) ; le fichier des\n"
+        "              manches n'est pas modifié\n"
+        "  --table T   table des feuilles de marque (0 par défaut : toutes)\n"
+        "  --joueur N  n° du joueur de la fiche\n"
+        "  --tri COL   colonne de tri de la grille, de 1 à 9 (7, les points, par défaut)\n"
+        "  --sens A|D  croissant ou décroissant (par défaut A pour les colonnes 1 à 4,\n"
+        "              D pour les colonnes 5 à 9)\n"
+        "\n"
+        "Code de sortie : 0 rapport écrit ; 1 refus (le message est écrit sur la sortie\n"
+        "d'erreur et aucun rapport n'est écrit) ; 2 demande incorrecte.\n");
+}
+
+int ImprimeSansFenetre(const Commande &c)
+{
+    if (!Rapports.contains(c.rapport))
+        return Usage(QStringLiteral("rapport inconnu : ") + c.rapport);
+    bool ok = false;
+    const int numero = c.tournoi.toInt(&ok);
+    if (!ok || numero < 1 || numero > 99)
+        return Usage(QStringLiteral("--tournoi attend un n° de tournoi de 1 à 99"));
+    if (c.tri && (*c.tri < 1 || *c.tri > 9))
+        return Usage(QStringLiteral("--tri attend une colonne de 1 à 9"));
+    if (!c.sens.isEmpty() && c.sens != u"A" && c.sens != u"D")
+        return Usage(QStringLiteral("--sens attend A ou D"));
+    if (c.rapport == u"fiche" && !c.joueur)
+        return Usage(QStringLiteral("le rapport fiche demande --joueur"));
+
+    PlateformeConsole plateforme;
+    Modele m(plateforme);
+    m.RepProgramme = QDir::currentPath();
+    m.NumTournoi = QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0'));
+    if (!m.FichierExiste(m.NomFichier(u'T')))
+        return Usage(QStringLiteral("le tournoi ") + m.NumTournoi + QStringLiteral(" n'existe pas"));
+    try {
+        LitOptions(m);
+        m.LitEntete();
+        m.LitTables();
+        if (c.manche) {
+            if (*c.manche < 1 || *c.manche > m.NbManches())
+                return Usage(QStringLiteral("--manche attend une manche du tournoi, de 1 à ") + QString::number(m.NbManches()));
+            // For this printout only: the rounds file keeps its active round.
+            m.MancheCourante = *c.manche;
+        }
+        CalculeEtatManche(m);
+        m.ColTri = 7;
+        m.SensTri = QStringLiteral("D");
+        CalculClassement(m);
+        const int tri = c.tri.value_or(7);
+        TrieGrille(m, tri, c.sens.isEmpty() ? (tri <= 4 ? QStringLiteral("A") : QStringLiteral("D")) : c.sens);
+        return Imprime(m, c) ? 0 : 1;
+    } catch (const ArretProgramme &) {
+        return 1;
+    }
+}

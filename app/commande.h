@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+// What the command line asks for.
+struct Commande
+{
+    QString dossier;
+    bool aide = false;
+    // Printing without a window: set when --imprimer is given.
+    QString rapport;
+    QString tournoi;
+    std::optional<int> manche, table, joueur, tri;
+    QString sens;
+    // A wrong request: the usage message, empty when the request is sound.
+    QString erreur;
+};
+
+Commande AnalyseCommande(const QStringList &arguments);
+
+// The French description of the command line.
+QString TexteAide();
+
+// Prints one report of a tournament without any window. Returns the exit
+// status: 0 printed, 1 refused (the reason on the error output), 2 wrong request.
+int ImprimeSansFenetre(const Commande &commande);
