@@ -31,8 +31,12 @@ public:
     }
     void echangeLignes(int a, int b)
     {
-        for (int c = 0; c < m_colonnes; ++c)
-            std::swap((*this)(c, a), (*this)(c, b));
+        // Plain copies share texts, and keep GCC from a false warning on swapping variants.
+        for (int c = 0; c < m_colonnes; ++c) {
+            const Cellule t = (*this)(c, a);
+            (*this)(c, a) = (*this)(c, b);
+            (*this)(c, b) = t;
+        }
     }
 
 private:

@@ -1,0 +1,22 @@
+#pragma once
+
+// Named controls: every control carries the objectName of its form.
+
+#include <QLabel>
+#include <QPushButton>
+
+inline QPushButton *Bouton(QWidget *parent, const QString &nom, const QString &texte)
+{
+    auto *bouton = new QPushButton(texte, parent);
+    bouton->setObjectName(nom);
+    return bouton;
+}
+
+// A label that wraps its text.
+inline QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte)
+{
+    auto *etiquette = new QLabel(texte, parent);
+    etiquette->setObjectName(nom);
+    etiquette->setWordWrap(true);
+    return etiquette;
+}
