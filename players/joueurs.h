@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class Modele;
+class TableCellules;
+
+// The number proposed for a new entrant: the lowest gap left in the numbers,
+// else the number after the last one.
+int RechNumLibre(const Modele &m);
+
+// The number typed for a new entrant: a whole number from 1 to 9999, else 0.
+int NumeroSaisi(const QString &texte);
+// Why a typed number cannot be given to a new entrant; empty when it can.
+QString RefusNumero(const Modele &m, const QString &texte);
+
+// Row of the first entrant with exactly this name and first name (case counts), or -1.
+int RechDoublon(const Modele &m, const QString &nom, const QString &prenom);
+// Round of the first table where this entrant is seated, 0 when he is in none.
+int MancheDuJoueur(const Modele &m, double numero);
+
+// Each change below rewrites the players file at once. When the file cannot
+// be written the error box has been shown and Joueurs is as it was.
+
+// Adds an entrant, ticked and not ranked yet, at his place in number order; his row or -1.
+int AjouteJoueur(Modele &m, int numero, const QString &nom, const QString &prenom);
+bool ChangeJoueur(Modele &m, int ligne, const QString &nom, const QString &prenom);
+bool SupprimeJoueur(Modele &m, int ligne);
+// Replaces every entrant. Refused, with the error box, when an entrant seated
+// at a table of a round is missing from the new list.
+bool RemplaceJoueurs(Modele &m, const TableCellules &joueurs);
+
+// Whether the whole list may be replaced: not once a score is typed (critical box).
+bool ListeRemplacable(Modele &m);
+// Asks before dropping the entrants of the open tournament; true at once when there are none.
+bool ConfirmeEffacement(Modele &m);
+
+// Columns of a new entrant in a row of an entrants table: ticked, no ranking yet.
+void RemplitJoueur(TableCellules &joueurs, int ligne, int numero, const QString &nom, const QString &prenom);
