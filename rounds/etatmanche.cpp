@@ -28,12 +28,25 @@ void CalculeEtatManche(Modele &m)
         m.NbJoueursManche = joueurs;
         m.NbTables = int(ArrondiPair(double(joueurs) / m.NbParTable()));
     }
-}
-
-void MajEtatManche(Modele &m)
-{
-    CalculeEtatManche(m);
-    m.EcritManches();
     if (m.etatMancheChange)
         m.etatMancheChange();
+}
+
+bool MajEtatManche(Modele &m)
+{
+    CalculeEtatManche(m);
+    return m.EcritManches();
+}
+
+bool ChangeManches(Modele &m, const std::function<void()> &changement)
+{
+    const TableCellules manches = m.Manches;
+    const int courante = m.MancheCourante;
+    changement();
+    if (MajEtatManche(m))
+        return true;
+    m.Manches = manches;
+    m.MancheCourante = courante;
+    CalculeEtatManche(m);
+    return false;
 }

@@ -1,0 +1,62 @@
+#include "rounds/heures.h"
+#include "store/modele.h"
+#include "store/texte.h"
+
+namespace {
+
+QString Unites(const QString &partie)
+{
+    const double valeur = ValeurNumerique(partie);
+    return valeur >= 0 && valeur <= 9 ? u'0' + TexteNombre(valeur) : partie;
+}
+
+} // namespace
+
+int Heures(const QString &heure)
+{
+    return Entier16(ValeurNumerique(heure.mid(0, 2)));
+}
+
+int Minutes(const QString &heure)
+{
+    return Entier16(ValeurNumerique(heure.mid(3, 2)));
+}
+
+QString CompleteHeure(const QString &heure)
+{
+    return Unites(heure.mid(0, 2)) + u':' + Unites(heure.mid(3, 2));
+}
+
+bool ControleHeure(Modele &m, QString &heure)
+{
+    m.MsgErr.clear();
+    const QString blanc = QStringLiteral("__");
+    if (heure.isEmpty() || heure == HeureVide || heure.mid(0, 2) == blanc || heure.mid(3, 2) == blanc)
+        return true;
+    const int h = Heures(heure), mn = Minutes(heure);
+    if (h == 24 && mn == 0) {
+        const bool avant = m.plateforme.question(
+            TitreProgramme, QStringLiteral("24 heures, ça n'existe pas ! Choisissez ... 23:59 (Oui) ou 00:00 (Non)"),
+            true);
+        heure = avant ? QStringLiteral("23:59") : QStringLiteral("00:00");
+        return true;
+    }
+    if (h < 0 || h > 23)
+        m.MsgErr = QStringLiteral("Heure incorrecte !");
+    else if (mn < 0 || mn > 59)
+        m.MsgErr = QStringLiteral("Minutes incorrectes !");
+    return m.MsgErr.isEmpty();
+}
+
+bool ValideHeure(Modele &m, QString &heure)
+{
+    if (heure == HeureVide) {
+        m.plateforme.bip();
+        return false;
+    }
+    heure = CompleteHeure(heure);
+    if (ControleHeure(m, heure))
+        return true;
+    m.AfficheErreur(m.MsgErr);
+    return false;
+}

@@ -1,0 +1,131 @@
+#include "rounds/saisiemanche.h"
+#include "rounds/etatmanche.h"
+#include "rounds/heures.h"
+#include "store/modele.h"
+#include "store/texte.h"
+
+#include <utility>
+
+namespace {
+
+// The current-round mark: "X" on row `courante`, a blank on every other row.
+void MarqueCourante(Modele &m, int courante)
+{
+    for (int r = 1; r <= m.NbManches(); ++r)
+        m.Manches(5, r) = QString(r == courante ? QStringLiteral("X") : QStringLiteral(" "));
+}
+
+} // namespace
+
+bool ControleParties(Modele &m, const QString &parties)
+{
+    if (ValeurNumerique(parties) < 99)
+        return true;
+    m.AfficheErreur(QStringLiteral("Le nombre de parties doit être inférieur à 99."));
+    return false;
+}
+
+IssueOK ValideManche(Modele &m, SaisieManche &saisie)
+{
+    const bool sansDebut = saisie.debut == HeureVide, sansFin = saisie.fin == HeureVide;
+    if (ValeurNumerique(saisie.numero) == 0 && sansDebut && sansFin)
+        return {IssueOK::Fermer};
+    if (sansDebut != sansFin) {
+        const QString manque = sansDebut
+                                   ? QStringLiteral("Vous avez renseigné l'heure de fin et pas l'heure de début.")
+                                   : QStringLiteral("Vous avez renseigné l'heure de début et pas l'heure de fin.");
+        m.AfficheErreur(manque + u'\n'
+                        + QStringLiteral("Ces deux champs sont optionnels, mais doivent être ou vides tous les deux,")
+                        + QStringLiteral(" ou renseignés tous les deux."));
+        return {IssueOK::Refus, ChampManche::Debut};
+    }
+    if (ValeurNumerique(saisie.parties) == 0)
+        saisie.parties = QStringLiteral("1");
+    if (!ControleParties(m, saisie.parties))
+        return {IssueOK::Refus, ChampManche::Parties};
+    for (auto [heure, champ] : {std::pair{&saisie.debut, ChampManche::Debut}, {&saisie.fin, ChampManche::Fin}}) {
+        if (!ControleHeure(m, *heure)) {
+            m.AfficheErreur(m.MsgErr);
+            return {IssueOK::Refus, champ};
+        }
+    }
+    const int debut = Heures(saisie.debut) * 60 + Minutes(saisie.debut);
+    const int fin = Heures(saisie.fin) * 60 + Minutes(saisie.fin);
+    const QString inverse =
+        QStringLiteral("Confirmez-vous que l'heure de début doit bien être supérieure à l'heure de fin ?");
+    if (debut > fin && !m.plateforme.question(TitreProgramme, inverse, false))
+        return {IssueOK::Refus, ChampManche::Debut};
+    if (!EnregManche(m, saisie))
+        return {IssueOK::Refus};
+    return {IssueOK::Enregistree};
+}
+
+bool EnregManche(Modele &m, const SaisieManche &saisie)
+{
+    const bool nouvelle = ValeurNumerique(saisie.numero) > m.NbManches();
+    if (!nouvelle && (m.MancheCourante < 1 || m.MancheCourante > m.NbManches()))
+        return false;
+    return ChangeManches(m, [&] {
+        if (nouvelle)
+            m.MancheCourante = m.Manches.ajouteLigne();
+        const int r = m.MancheCourante;
+        MarqueCourante(m, r);
+        m.Manches(1, r) = r;
+        m.Manches(2, r) = saisie.debut;
+        m.Manches(3, r) = saisie.fin;
+        m.Manches(4, r) = saisie.parties;
+    });
+}
+
+bool ChoisitManche(Modele &m, int r)
+{
+    return ChangeManches(m, [&] {
+        MarqueCourante(m, r);
+        m.MancheCourante = r;
+    });
+}
+
+bool SupprimeManche(Modele &m)
+{
+    const int derniere = m.NbManches();
+    if (derniere == 0)
+        return false;
+    const QString refus = QStringLiteral("Vous ne pouvez supprimer que la dernière manche, et si aucune partie n'a ")
+                          + QStringLiteral("été jouée dans cette manche.");
+    if (m.MancheCourante != derniere) {
+        m.AfficheErreur(refus);
+        return false;
+    }
+    // The rows of a round follow each other and the last round comes last:
+    // its tables are the rows from the first one found to the end.
+    int gardees = -1;
+    for (int r = 1; r <= m.NbScores(); ++r) {
+        if (m.Scores(1, r).nombre() != derniere)
+            continue;
+        if (gardees < 0)
+            gardees = r - 1;
+        if (!m.Scores(5, r).estVide()) {
+            m.AfficheErreur(refus);
+            return false;
+        }
+    }
+    if (gardees < 0)
+        gardees = m.NbScores();
+    if (!m.plateforme.question(TitreProgramme,
+                               QStringLiteral("Voulez-vous vraiment supprimer la manche ") + TexteSigne(derniere)
+                                   + QStringLiteral(" ?"),
+                               false))
+        return false;
+    // The tables go first: should the rounds file then fail, the round stays,
+    // without tables, which is a state the program knows.
+    const TableCellules scores = m.Scores;
+    m.Scores.redimensionne(gardees);
+    if (!m.EcritScores()) {
+        m.Scores = scores;
+        return false;
+    }
+    return ChangeManches(m, [&] {
+        m.Manches.redimensionne(derniere - 1);
+        m.MancheCourante = m.NbManches();
+    });
+}
