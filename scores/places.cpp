@@ -30,3 +30,10 @@ int PlaceDansTable(const Modele &m, int ligne)
         --debut;
     return ligne - debut + 1;
 }
+
+QString LibellePlace(const Modele &m, int place)
+{
+    if (!m.Decalage[1].estVide())
+        return NomPlace(m, place);
+    return QString::number(place) + QStringLiteral(" :");
+}

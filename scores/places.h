@@ -14,3 +14,7 @@ QString NomPlace(const Modele &m, int place);
 // Seat of a Scores row in its table: 1 for the first row of the table, then
 // 2, 3... along the consecutive rows of the same round and table.
 int PlaceDansTable(const Modele &m, int ligne);
+
+// Label of a seat in the table and score window: its name when the tournament
+// has table offsets, its number followed by " :" ("1 :") otherwise.
+QString LibellePlace(const Modele &m, int place);
