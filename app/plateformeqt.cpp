@@ -27,7 +27,10 @@ public:
         lecteur->setVideoOutput(this);
         lecteur->setLoops(QMediaPlayer::Infinite);
         lecteur->setSource(QUrl::fromLocalFile(chemin));
+        setCursor(Qt::BlankCursor);
         showFullScreen();
+        // The keys come here, not to the tournament window, where Escape would end the program.
+        activateWindow();
         lecteur->play();
     }
 

@@ -1,14 +1,25 @@
 #include "ranking/frmTarot1.h"
 #include "rounds/etatmanche.h"
+#include "rounds/tirage.h"
 #include "ranking/classement.h"
 #include "ranking/frmConfirm.h"
+#include "rounds/frmSaiMan.h"
 #include "ranking/grilleclassement.h"
+#include "ranking/horloge.h"
 #include "ranking/pictogrammes.h"
+#include "scores/frmSaiSco.h"
+#include "scores/tables.h"
+#include "reports/frmDetail.h"
+#include "reports/frmRepart.h"
+#include "reports/grille.h"
+#include "players/frmSaiJou.h"
 #include "settings/frmOpt.h"
+#include "store/frmPatience.h"
 #include "store/frmPub.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -17,6 +28,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,20 +85,6 @@ QLabel *Panneau(QWidget *parent, const QString &nom, int largeur)
     return panneau;
 }
 
-// Whether the tables-and-scores table holds an entry of the current round;
-// its rows are in round order, so the scan stops after that round.
-bool TablesDeLaManche(const Modele &m)
-{
-    for (int i = 1; i <= m.NbScores(); ++i) {
-        const double manche = m.Scores(1, i).nombre();
-        if (manche > m.MancheCourante)
-            break;
-        if (manche == m.MancheCourante)
-            return true;
-    }
-    return false;
-}
-
 const QString Tournoi = QStringLiteral("TOURNOI");
 
 } // namespace
@@ -101,6 +99,7 @@ frmTarot1::frmTarot1(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     disposition->addLayout(CreeEtatManche());
     disposition->addStretch();
     CreeCartes();
+    CreeMinuteries();
 
     auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(echap, &QShortcut::activated, this, &frmTarot1::finProgramme);
@@ -140,19 +139,20 @@ QLayout *frmTarot1::CreeBarre()
     // preconditions already apply.
     static const BoutonBarre boutons[] = {
         {&frmTarot1::cmdInscr, "cmdInscr", "Inscription des joueurs(ses)", "J+", 0xff2f6db5,
-         &frmTarot1::TournoiDefini, nullptr},
+         &frmTarot1::TournoiDefini, &frmTarot1::Inscription},
         {&frmTarot1::cmdManches, "cmdManches", "Définition des manches", "M", 0xff2f6db5,
-         &frmTarot1::TournoiDefini, nullptr},
+         &frmTarot1::TournoiDefini, &frmTarot1::SaisieManches},
         {&frmTarot1::cmdTable, "cmdTable", "Saisie des tables", "T", 0xff2f6db5,
-         &frmTarot1::PeutSaisirTables, nullptr},
+         &frmTarot1::PeutSaisirTables, &frmTarot1::OuvreSaisieTables},
         {&frmTarot1::cmdScores, "cmdScores", "Saisie des scores", "S", 0xff2f6db5,
-         &frmTarot1::PeutSaisirScores, nullptr},
-        {&frmTarot1::cmdTirage, "cmdTirage", "Tirage au sort", "T?", 0xff3d8b3d, nullptr, nullptr},
+         &frmTarot1::PeutSaisirScores, &frmTarot1::OuvreSaisieScores},
+        {&frmTarot1::cmdTirage, "cmdTirage", "Tirage au sort", "T?", 0xff3d8b3d, nullptr, &frmTarot1::Tirage},
         {&frmTarot1::cmdTables, "cmdTables", "Affichage des tables", "L", 0xff8a5a2b,
-         &frmTarot1::MancheDefinie, nullptr},
+         &frmTarot1::MancheDefinie, &frmTarot1::AfficheTables},
         {&frmTarot1::cmdRechJou, "cmdRechJou", "Fiche individuelle d'un(e) joueur(se)", "F", 0xff8a5a2b,
-         &frmTarot1::MancheDefinie, nullptr},
-        {&frmTarot1::cmdImpr, "cmdImpr", "Impression de la grille", "P", 0xff8a5a2b, nullptr, nullptr},
+         &frmTarot1::MancheDefinie, &frmTarot1::OuvreFiche},
+        {&frmTarot1::cmdImpr, "cmdImpr", "Impression de la grille", "P", 0xff8a5a2b, nullptr,
+         &frmTarot1::ImprimeClassement},
         {&frmTarot1::cmdRecalc, "cmdRecalc", "Recalcul de la grille", "Σ", 0xff1f7f7f, nullptr,
          &frmTarot1::Recalcule},
         {&frmTarot1::cmdRestGrid, "cmdRestGrid", "Reformatage de la grille", "#", 0xff1f7f7f, nullptr,
@@ -161,7 +161,8 @@ QLayout *frmTarot1::CreeBarre()
          &frmTarot1::Cocher},
         {&frmTarot1::cmdTop, "cmdTop", "Début de la grille", "▲", 0xff1f7f7f, nullptr, &frmTarot1::DebutGrille},
         {&frmTarot1::cmdBot, "cmdBot", "Fin de la grille", "▼", 0xff1f7f7f, nullptr, &frmTarot1::FinGrille},
-        {&frmTarot1::cmdAnim, "cmdAnim", "Economiseur d'écran", "A", 0xff6b4c9a, nullptr, nullptr},
+        {&frmTarot1::cmdAnim, "cmdAnim", "Economiseur d'écran", "A", 0xff6b4c9a, nullptr,
+         &frmTarot1::Economiseur},
         {&frmTarot1::cmdOptions, "cmdOptions", "Options", "O", 0xff5a5a5a, nullptr, &frmTarot1::Options},
         {&frmTarot1::cmdAide, "cmdAide", "Aide", "?", 0xff5a5a5a, nullptr, &frmTarot1::Aide},
         {&frmTarot1::cmdPub, "cmdPub", "A propos ...", "i", 0xff5a5a5a, nullptr, &frmTarot1::Apropos},
@@ -242,6 +243,7 @@ QLayout *frmTarot1::CreeGrille()
     contenuGrille = new ModeleGrille(this);
     Grid1->setModel(contenuGrille);
     connect(Grid1, &GrilleClassement::clic, this, &frmTarot1::ClicGrille);
+    connect(this, &frmTarot1::ouvreJoueur, this, [this](int ligne) { frmSaiJou::Ouvre(m, *this, ligne); });
     connect(Grid1->horizontalHeader(), &QHeaderView::sectionResized, this, &frmTarot1::PlaceBoutonsTri);
 
     auto *colonne = new QVBoxLayout;
@@ -265,7 +267,7 @@ void frmTarot1::CreeCartes()
     for (int i = 0; i < 3; ++i) {
         Carte[i] = new QLabel(this);
         Carte[i]->setObjectName(QStringLiteral("Carte%1").arg(i));
-        Carte[i]->setGeometry(580 + 60 * i, 505, 48, 68);
+        Carte[i]->setGeometry(500 + 55 * i, 505, 48, 68);
     }
 }
 
@@ -289,13 +291,64 @@ void frmTarot1::AppliqueOptions()
         TrieGrille(m, 7, QStringLiteral("D"));
 }
 
-// The cards drift once the animation exists; until then they are only shown or hidden.
+// The pictures follow the game type, which may have changed since the window
+// was built: another tournament opened, or the type changed in the options
+// while the tournament had no entrant.
 void frmTarot1::InitAnimation()
 {
-    for (QLabel *carte : Carte) {
-        carte->setVisible(m.OptAnimation);
-        carte->raise();
+    ChargeCartes();
+    if (m.OptAnimation) {
+        cartes.TireDeplacements(m.plateforme);
+        Timer2->start();
+    } else {
+        Timer2->stop();
     }
+    for (QLabel *carte : Carte)
+        carte->setVisible(m.OptAnimation);
+}
+
+// The cards drift behind the controls, as pictures on the window's background,
+// and never take a click meant for the grid.
+void frmTarot1::CreeMinuteries()
+{
+    for (int i = 0; i < AnimationCartes::NbCartes; ++i) {
+        Carte[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Carte[i]->lower();
+        cartes.position[i] = Carte[i]->pos() * 15;
+    }
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    // A steady minute, so that each alarm rings at the minute it is due.
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(60000);
+    connect(Timer1, &QTimer::timeout, this, &frmTarot1::TopMinute);
+    Timer1->start();
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(20);
+    connect(Timer2, &QTimer::timeout, this, &frmTarot1::TopCartes);
+}
+
+void frmTarot1::TopMinute()
+{
+    const TopHorloge top = LitHorloge(m, pnlTime->text());
+    if (top.nouvelleMinute) {
+        AfficheTitre(); // its date follows midnight
+        pnlTime->setText(top.heure);
+    }
+    SonneTop(m, top);
+}
+
+void frmTarot1::TopCartes()
+{
+    cartes.Avance();
+    for (int i = 0; i < AnimationCartes::NbCartes; ++i)
+        Carte[i]->move(Pixels(cartes.position[i].x()), Pixels(cartes.position[i].y()));
+}
+
+void frmTarot1::Economiseur()
+{
+    JoueAnimation(m);
 }
 
 void frmTarot1::FormateGrille()
@@ -468,8 +521,9 @@ bool frmTarot1::PeutSaisirTables()
 bool frmTarot1::PeutSaisirScores()
 {
     return MancheDefinie() && QuatreJoueurs()
-        && Exige(TablesDeLaManche(m), QStringLiteral("Saisissez d'abord les constitutions de tables pour cette manche ")
-                                          + QStringLiteral("(ou effectuez un tirage au sort)."));
+        && Exige(EtatSaisieManche(m).TablesManche,
+                 QStringLiteral("Saisissez d'abord les constitutions de tables pour cette manche ")
+                     + QStringLiteral("(ou effectuez un tirage au sort)."));
 }
 
 bool frmTarot1::PeutCocher()
@@ -486,11 +540,37 @@ void frmTarot1::Recalcule()
     m.plateforme.sablier(false);
 }
 
+void frmTarot1::Inscription()
+{
+    frmSaiJou::Ouvre(m, *this, 0);
+}
+
 void frmTarot1::Cocher()
 {
     auto *dialogue = new frmConfirm(m, *contenuGrille, this);
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     dialogue->open();
+}
+
+void frmTarot1::SaisieManches()
+{
+    for (frmSaiMan *fenetre : findChildren<frmSaiMan *>(QString(), Qt::FindDirectChildrenOnly))
+        if (fenetre->isVisible()) {
+            fenetre->raise();
+            fenetre->activateWindow();
+            return;
+        }
+    (new frmSaiMan(m, this))->show();
+}
+
+void frmTarot1::OuvreSaisieTables()
+{
+    frmSaiSco::Ouvre(m, false, this);
+}
+
+void frmTarot1::OuvreSaisieScores()
+{
+    frmSaiSco::Ouvre(m, true, this);
 }
 
 void frmTarot1::DebutGrille()
@@ -501,6 +581,15 @@ void frmTarot1::DebutGrille()
 void frmTarot1::FinGrille()
 {
     Grid1->premiereLigne(std::max(1, m.NbJoueurs() - (LignesVisibles - 1)));
+}
+
+void frmTarot1::Tirage()
+{
+    // The grid keeps its own copy of the order: TabTri may serve other sorts since.
+    QList<int> ordre;
+    for (int ligne = 1; ligne <= contenuGrille->nbLignes(); ++ligne)
+        ordre << m.RechJoueur(contenuGrille->cellule(1, ligne).nombre());
+    TirageAuSort(m, ordre);
 }
 
 void frmTarot1::Options()
@@ -517,4 +606,46 @@ void frmTarot1::Aide()
 void frmTarot1::Apropos()
 {
     (new frmPub(this))->show();
+}
+
+namespace {
+
+// A window of which one exists at a time: the one already open gives way to the new one.
+template <class Fenetre>
+void MontreSeule(QWidget *proprietaire, Fenetre *fenetre)
+{
+    for (Fenetre *ancienne : proprietaire->findChildren<Fenetre *>(QString(), Qt::FindDirectChildrenOnly))
+        if (ancienne != fenetre)
+            delete ancienne;
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    fenetre->show();
+}
+
+} // namespace
+
+void frmTarot1::AfficheTables()
+{
+    MontreSeule(this, new frmRepart(m, this));
+}
+
+void frmTarot1::OuvreFiche()
+{
+    MontreSeule(this, new frmDetail(m, *Grid1, *contenuGrille, this));
+}
+
+void frmTarot1::ImprimeClassement()
+{
+    QList<int> ordre;
+    for (int ligne = 1; ligne <= contenuGrille->nbLignes(); ++ligne) {
+        const int r = m.RechJoueur(contenuGrille->cellule(1, ligne).nombre());
+        if (r != -1)
+            ordre << r;
+    }
+    m.plateforme.sablier(true);
+    ImprimeGrille(m, ordre);
+    m.plateforme.sablier(false);
+    // The wait window, shown while a document is prepared, goes once it is done.
+    for (QWidget *fenetre : QApplication::topLevelWidgets())
+        if (auto *patience = qobject_cast<frmPatience *>(fenetre))
+            patience->close();
 }

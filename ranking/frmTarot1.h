@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ranking/animation.h"
+
 #include <QWidget>
 #include <array>
 
@@ -8,6 +10,7 @@ class Modele;
 class ModeleGrille;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 // The window of the open tournament: ranking grid, round status, clock and
 // the bar of buttons that opens every other window.
@@ -65,6 +68,8 @@ public:
     QLabel *pnlNbj;
     QLabel *pnlTime;
     std::array<QLabel *, 3> Carte;
+    QTimer *Timer1; // clock and round alarms, every minute
+    QTimer *Timer2; // drifting cards, every 20 ms
 
 signals:
     // Escape: the program ends.
@@ -103,13 +108,31 @@ private:
     bool PeutCocher();
 
     void Recalcule();
+    void Inscription();
     void Cocher();
+    void SaisieManches();
     void DebutGrille();
+    // The table and score window, in composition or in score mode.
+    void OuvreSaisieTables();
+    void OuvreSaisieScores();
     void FinGrille();
+    // The draw of the current round's tables; the strongest are taken as the grid shows them.
+    void Tirage();
     void Options();
+    // The table lists of the current round and the player sheet, one window of
+    // each at a time; the ranking printout in the order of the grid.
+    void AfficheTables();
+    void OuvreFiche();
+    void ImprimeClassement();
     void Aide();
+    // Clock, alarms, drifting cards and the full-screen video.
+    void CreeMinuteries();
+    void TopMinute();
+    void TopCartes();
+    void Economiseur();
     void Apropos();
 
     Modele &m;
     QWidget *bandeauTri;
+    AnimationCartes cartes;
 };
