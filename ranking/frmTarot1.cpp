@@ -485,8 +485,10 @@ void frmTarot1::ClicScroll(int i)
 {
     if (m.MancheCourante == 0)
         return;
-    m.MancheCourante = i == 0 ? std::max(1, m.MancheCourante - 1) : std::min(m.NbManches(), m.MancheCourante + 1);
-    MajEtatManche(m);
+    // The active round moves in memory only once the rounds file says so too.
+    ChangeManches(m, [this, i] {
+        m.MancheCourante = i == 0 ? std::max(1, m.MancheCourante - 1) : std::min(m.NbManches(), m.MancheCourante + 1);
+    });
 }
 
 bool frmTarot1::Exige(bool condition, const QString &refus)
