@@ -585,13 +585,21 @@ void frmTarot1::FinGrille()
     Grid1->premiereLigne(std::max(1, m.NbJoueurs() - (LignesVisibles - 1)));
 }
 
-void frmTarot1::Tirage()
+QList<int> frmTarot1::OrdreGrille() const
 {
     // The grid keeps its own copy of the order: TabTri may serve other sorts since.
     QList<int> ordre;
-    for (int ligne = 1; ligne <= contenuGrille->nbLignes(); ++ligne)
-        ordre << m.RechJoueur(contenuGrille->cellule(1, ligne).nombre());
-    TirageAuSort(m, ordre);
+    for (int ligne = 1; ligne <= contenuGrille->nbLignes(); ++ligne) {
+        const int r = m.RechJoueur(contenuGrille->cellule(1, ligne).nombre());
+        if (r != -1)
+            ordre << r;
+    }
+    return ordre;
+}
+
+void frmTarot1::Tirage()
+{
+    TirageAuSort(m, OrdreGrille());
 }
 
 void frmTarot1::Options()
@@ -637,12 +645,7 @@ void frmTarot1::OuvreFiche()
 
 void frmTarot1::ImprimeClassement()
 {
-    QList<int> ordre;
-    for (int ligne = 1; ligne <= contenuGrille->nbLignes(); ++ligne) {
-        const int r = m.RechJoueur(contenuGrille->cellule(1, ligne).nombre());
-        if (r != -1)
-            ordre << r;
-    }
+    const QList<int> ordre = OrdreGrille();
     m.plateforme.sablier(true);
     ImprimeGrille(m, ordre);
     m.plateforme.sablier(false);

@@ -118,6 +118,8 @@ private:
     void FinGrille();
     // The draw of the current round's tables; the strongest are taken as the grid shows them.
     void Tirage();
+    // The Joueurs rows in the order the grid shows them.
+    QList<int> OrdreGrille() const;
     void Options();
     // The table lists of the current round and the player sheet, one window of
     // each at a time; the ranking printout in the order of the grid.
