@@ -60,11 +60,5 @@ QString ConvertitNomBelote(const QString &texte)
 
 QString NomEnregistre(const QString &texte)
 {
-    QString nom = DepuisCp1252(VersCp1252(texte.left(LongueurNom)));
-    qsizetype debut = 0, fin = nom.size();
-    while (debut < fin && nom[debut] == u' ')
-        ++debut;
-    while (fin > debut && nom[fin - 1] == u' ')
-        --fin;
-    return nom.mid(debut, fin - debut);
+    return SansEspaces(DepuisCp1252(VersCp1252(texte.left(LongueurNom))));
 }

@@ -12,16 +12,6 @@ QString ChampFacultatif(const QString &ligne, int position, int longueur)
     return champ.trimmed().isEmpty() ? QString() : champ;
 }
 
-QString SansEspaces(const QString &texte)
-{
-    qsizetype debut = 0, fin = texte.size();
-    while (debut < fin && texte[debut] == u' ')
-        ++debut;
-    while (fin > debut && texte[fin - 1] == u' ')
-        --fin;
-    return texte.mid(debut, fin - debut);
-}
-
 QString NombreOuRien(int n)
 {
     return n == 0 ? QString() : QString::number(n);

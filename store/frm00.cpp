@@ -5,6 +5,7 @@
 #include "settings/frmOpt.h"
 #include "settings/options.h"
 #include "store/catalogue.h"
+#include "store/controles.h"
 #include "store/frmPatience.h"
 #include "store/modele.h"
 
@@ -18,21 +19,6 @@
 #include <QPushButton>
 
 namespace {
-
-QLabel *Etiquette(QWidget *parent, const char *nom, const QString &texte)
-{
-    auto *etiquette = new QLabel(texte, parent);
-    etiquette->setObjectName(QLatin1String(nom));
-    etiquette->setWordWrap(true);
-    return etiquette;
-}
-
-QPushButton *Bouton(QWidget *parent, const char *nom, const QString &texte)
-{
-    auto *bouton = new QPushButton(texte, parent);
-    bouton->setObjectName(QLatin1String(nom));
-    return bouton;
-}
 
 // The decorative picture: a fan of four cards.
 QPixmap Eventail()
@@ -66,32 +52,32 @@ frm00::frm00(Modele &modele, QWidget *parent) : QWidget(parent), m(modele)
     setObjectName(QStringLiteral("frm00"));
     setWindowTitle(QStringLiteral("Velmora Tarot Belote"));
 
-    Label2 = Etiquette(this, "Label2", QStringLiteral("Velmora Tarot Belote"));
+    Label2 = Etiquette(this, QStringLiteral("Label2"), QStringLiteral("Velmora Tarot Belote"));
     QFont grande = Label2->font();
     grande.setPointSize(grande.pointSize() * 2 + 4);
     grande.setBold(true);
     grande.setItalic(true);
     Label2->setFont(grande);
-    Label3 = Etiquette(this, "Label3", QStringLiteral("Gérez sans peine vos tournois de tarot et de belote !"));
-    lblVersion = Etiquette(this, "lblVersion", QString());
-    Label5 = Etiquette(this, "Label5", QStringLiteral("Liste des tournois existants :"));
+    Label3 = Etiquette(this, QStringLiteral("Label3"), QStringLiteral("Gérez sans peine vos tournois de tarot et de belote !"));
+    lblVersion = Etiquette(this, QStringLiteral("lblVersion"), QString());
+    Label5 = Etiquette(this, QStringLiteral("Label5"), QStringLiteral("Liste des tournois existants :"));
     lstTournois = new QListWidget(this);
     lstTournois->setObjectName(QStringLiteral("lstTournois"));
-    Label1 = Etiquette(this, "Label1",
+    Label1 = Etiquette(this, QStringLiteral("Label1"),
                        QStringLiteral("Pour créer un nouveau tournoi, cliquez simplement sur \"Nouveau\"."));
-    Label4 = Etiquette(this, "Label4",
+    Label4 = Etiquette(this, QStringLiteral("Label4"),
                        QStringLiteral("Pour gérer un tournoi existant, sélectionnez-le dans la liste en cliquant "
                                       "dessus, puis cliquez sur \"Continuer\"."));
-    Label6 = Etiquette(this, "Label6",
+    Label6 = Etiquette(this, QStringLiteral("Label6"),
                        QStringLiteral("Pour supprimer un tournoi existant, sélectionnez-le dans la liste en cliquant "
                                       "dessus, puis cliquez sur \"Supprimer\"."));
-    Picture2 = Etiquette(this, "Picture2", QString());
+    Picture2 = Etiquette(this, QStringLiteral("Picture2"), QString());
     Picture2->setPixmap(Eventail());
-    cmdOK = Bouton(this, "cmdOK", QStringLiteral("Continuer"));
-    cmdNouveau = Bouton(this, "cmdNouveau", QStringLiteral("Nouveau"));
-    cmdSupprimer = Bouton(this, "cmdSupprimer", QStringLiteral("Supprimer"));
-    cmdAide = Bouton(this, "cmdAide", QStringLiteral("Aide"));
-    cmdFin = Bouton(this, "cmdFin", QStringLiteral("Sortie"));
+    cmdOK = Bouton(this, QStringLiteral("cmdOK"), QStringLiteral("Continuer"));
+    cmdNouveau = Bouton(this, QStringLiteral("cmdNouveau"), QStringLiteral("Nouveau"));
+    cmdSupprimer = Bouton(this, QStringLiteral("cmdSupprimer"), QStringLiteral("Supprimer"));
+    cmdAide = Bouton(this, QStringLiteral("cmdAide"), QStringLiteral("Aide"));
+    cmdFin = Bouton(this, QStringLiteral("cmdFin"), QStringLiteral("Sortie"));
 
     auto *grille = new QGridLayout(this);
     grille->addWidget(Label2, 0, 0, 1, 2);

@@ -88,6 +88,16 @@ QString Centrer(const QString &texte, int largeur, QChar remplissage)
     return QString(gauche, remplissage) + texte + QString(d - gauche, remplissage);
 }
 
+QString SansEspaces(const QString &texte)
+{
+    qsizetype debut = 0, fin = texte.size();
+    while (debut < fin && texte[debut] == u' ')
+        ++debut;
+    while (fin > debut && texte[fin - 1] == u' ')
+        --fin;
+    return texte.mid(debut, fin - debut);
+}
+
 namespace {
 
 // Code points of bytes 0x80 to 0x9F; the five unassigned bytes keep their own value.

@@ -31,6 +31,9 @@ QString Cadrer(const Cellule &valeur, int largeur);
 // A text longer than the field is cut to the field.
 QString Centrer(const QString &texte, int largeur, QChar remplissage = QLatin1Char(' '));
 
+// The text without its leading and trailing spaces (other blanks are kept).
+QString SansEspaces(const QString &texte);
+
 // Windows-1252, the code page of every file of the program.
 QString DepuisCp1252(const QByteArray &octets);
 QByteArray VersCp1252(const QString &texte);
