@@ -2,6 +2,7 @@
 #include "players/copie.h"
 #include "players/joueurs.h"
 #include "store/catalogue.h"
+#include "store/controles.h"
 #include "store/modele.h"
 
 #include <QHBoxLayout>
@@ -38,10 +39,7 @@ frmChoixTourn::frmChoixTourn(Modele &modele, QWidget *parent) : QDialog(parent),
     connect(cmdOK, &QPushButton::clicked, this, &frmChoixTourn::Copie);
     connect(cmdAnnuler, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(cmdOK);
-    boutons->addWidget(cmdAnnuler);
+    QHBoxLayout *boutons = LigneBoutons({cmdOK, cmdAnnuler});
     auto *disposition = new QVBoxLayout(this);
     disposition->addWidget(Label5);
     disposition->addWidget(lstTournois);

@@ -1,5 +1,6 @@
 #include "ranking/frmConfirm.h"
 #include "ranking/grilleclassement.h"
+#include "store/controles.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -49,10 +50,7 @@ frmConfirm::frmConfirm(Modele &modele, ModeleGrille &grilleClassement, QWidget *
     connect(cmdOK, &QPushButton::clicked, this, &frmConfirm::Valide);
     connect(cmdAnnuler, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto *boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(cmdOK);
-    boutons->addWidget(cmdAnnuler);
+    QHBoxLayout *boutons = LigneBoutons({cmdOK, cmdAnnuler});
     auto *disposition = new QVBoxLayout(this);
     disposition->addWidget(cadre);
     disposition->addWidget(note);

@@ -2,6 +2,7 @@
 #include "ranking/frmTarot1.h"
 #include "settings/options.h"
 #include "store/clavier.h"
+#include "store/controles.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -63,10 +64,7 @@ frmOpt::frmOpt(Modele &modele, frmTarot1 *fenetreTournoi, QWidget *parent)
     cmdOK = Cree<QPushButton>(u"cmdOK"_s, u"Valider"_s);
     cmdOK->setDefault(true);
     cmdAnnuler = Cree<QPushButton>(u"cmdAnnuler"_s, u"Annuler"_s);
-    auto *boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(cmdOK);
-    boutons->addWidget(cmdAnnuler);
+    QHBoxLayout *boutons = LigneBoutons({cmdOK, cmdAnnuler});
 
     auto *disposition = new QVBoxLayout(this);
     disposition->addLayout(ligneNom);

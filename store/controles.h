@@ -2,6 +2,7 @@
 
 // Named controls: every control carries the objectName of its form.
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -19,4 +20,14 @@ inline QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &tex
     etiquette->setObjectName(nom);
     etiquette->setWordWrap(true);
     return etiquette;
+}
+
+// The row of buttons at the foot of a dialog, pushed to the right.
+inline QHBoxLayout *LigneBoutons(std::initializer_list<QPushButton *> boutons)
+{
+    auto *ligne = new QHBoxLayout;
+    ligne->addStretch();
+    for (QPushButton *bouton : boutons)
+        ligne->addWidget(bouton);
+    return ligne;
 }
