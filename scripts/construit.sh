@@ -6,7 +6,11 @@ cd "$(dirname "$0")/.."
 
 # Configuration seulement si build/ n'est pas encore configuré.
 if [ ! -f build/CMakeCache.txt ] || { [ ! -f build/Makefile ] && [ ! -f build/build.ninja ]; }; then
-    cmake -S . -B build
+    generateur=()
+    if command -v ninja >/dev/null; then
+        generateur=(-G Ninja)
+    fi
+    cmake -S . -B build "${generateur[@]}"
 fi
 
 cmake --build build -j"$(nproc)"
