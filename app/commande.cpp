@@ -1,6 +1,7 @@
 #include "app/commande.h"
 #include "app/plateformeconsole.h"
 #include "ranking/classement.h"
+#include "ranking/ouverture.h"
 #include "reports/feuilles.h"
 #include "reports/feuillescsv.h"
 #include "reports/fiche.h"
@@ -29,23 +30,11 @@ int Usage(const QString &message)
     return 2;
 }
 
-// The position of a Joueurs row in the sorted grid, from 1.
-int PositionGrille(const Modele &m, int ligne)
-{
-    for (int i = 1; i <= m.NbJoueurs(); ++i)
-        if (m.TabTri(1, i).nombre() == ligne)
-            return i;
-    return 0;
-}
-
 bool Imprime(Modele &m, const Commande &c)
 {
-    QList<int> ordre;
-    for (int i = 1; i <= m.NbJoueurs(); ++i)
-        ordre << int(m.TabTri(1, i).nombre());
     const QString &r = c.rapport;
     if (r == u"classement")
-        return ImprimeGrille(m, ordre, false);
+        return ImprimeGrille(m, false);
     if (r == u"manches")
         return ImprimeManches(m, false);
     if (r == u"tables")
@@ -71,7 +60,8 @@ bool Imprime(Modele &m, const Commande &c)
         m.AfficheErreur(QStringLiteral("Joueur(se) n° ") + TexteSigne(*c.joueur) + QStringLiteral(" pas trouvé"));
         return false;
     }
-    return ImprimeFiche(m, FicheJoueur(m, ligne, PositionGrille(m, ligne)), false);
+    const int position = int(m.OrdreGrille.indexOf(*c.joueur)) + 1;
+    return ImprimeFiche(m, FicheJoueur(m, ligne, position), false);
 }
 
 } // namespace
@@ -177,25 +167,22 @@ int ImprimeSansFenetre(const Commande &c)
     PlateformeConsole plateforme;
     Modele m(plateforme);
     m.RepProgramme = QDir::currentPath();
-    m.NumTournoi = QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0'));
-    if (!m.FichierExiste(m.NomFichier(u'T')))
-        return Usage(QStringLiteral("le tournoi ") + m.NumTournoi + QStringLiteral(" n'existe pas"));
+    const QString nn = QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0'));
+    if (!m.FichierExiste(QStringLiteral("T") + nn + QStringLiteral(".DAT")))
+        return Usage(QStringLiteral("le tournoi ") + nn + QStringLiteral(" n'existe pas"));
     try {
         LitOptions(m);
-        m.LitEntete();
-        m.LitTables();
+        // The printout never rewrites the rounds file: the status is worked out only.
+        if (!OuvreTournoi(m, nn, false))
+            return 1;
         if (c.manche) {
             if (*c.manche < 1 || *c.manche > m.NbManches())
                 return Usage(QStringLiteral("--manche attend une manche du tournoi, de 1 à ") + QString::number(m.NbManches()));
-            // For this printout only: the rounds file keeps its active round.
             m.MancheCourante = *c.manche;
+            CalculeEtatManche(m);
         }
-        CalculeEtatManche(m);
-        m.ColTri = 7;
-        m.SensTri = QStringLiteral("D");
-        CalculClassement(m);
-        const int tri = c.tri.value_or(7);
-        TrieGrille(m, tri, c.sens.isEmpty() ? (tri <= 4 ? QStringLiteral("A") : QStringLiteral("D")) : c.sens);
+        const int tri = c.tri.value_or(ColJoueur::Points);
+        TrieGrille(m, tri, c.sens.isEmpty() ? SensParDefaut(tri) : (c.sens == u"A" ? Sens::Ascendant : Sens::Descendant));
         return Imprime(m, c) ? 0 : 1;
     } catch (const ArretProgramme &) {
         return 1;

@@ -1,7 +1,7 @@
 // Velmora: tournaments of Tarot and Belote for the organiser of a card club.
 #include "app/commande.h"
 #include "app/plateformeqt.h"
-#include "store/frm00.h"
+#include "app/frm00.h"
 #include "store/modele.h"
 
 #include <QApplication>

@@ -18,8 +18,8 @@ public:
     double hasard() override { return 0; }
     void joueSon(const QString &) override {}
     void joueVideo(const QString &) override {}
-    void ouvreDocument(const QString &) override {}
-    void editeTexte(const QString &) override {}
+    bool ouvreDocument(const QString &) override { return true; }
+    bool editeTexte(const QString &) override { return true; }
     int largeurEcran() override { return 0; }
     bool fichierSystemeExiste(const QString &) override { return false; }
 };

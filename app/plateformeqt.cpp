@@ -53,6 +53,19 @@ QMessageBox::Icon IconeQt(Plateforme::Icone icone)
 
 } // namespace
 
+// The normal pointer over a box shown during a long task, the hourglass again after it.
+PlateformeQt::CurseurNormal::CurseurNormal(const PlateformeQt &plateforme) : m_actif(plateforme.m_sablier > 0)
+{
+    if (m_actif)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+PlateformeQt::CurseurNormal::~CurseurNormal()
+{
+    if (m_actif)
+        QApplication::restoreOverrideCursor();
+}
+
 PlateformeQt::PlateformeQt() : m_hasard(std::random_device{}()) {}
 
 PlateformeQt::~PlateformeQt() = default;
@@ -64,12 +77,14 @@ void PlateformeQt::bip()
 
 void PlateformeQt::message(Icone icone, const QString &titre, const QString &texte)
 {
+    const CurseurNormal curseur(*this);
     QMessageBox boite(IconeQt(icone), titre, texte, QMessageBox::Ok, QApplication::activeWindow());
     boite.exec();
 }
 
 bool PlateformeQt::question(const QString &titre, const QString &texte, bool ouiParDefaut)
 {
+    const CurseurNormal curseur(*this);
     QMessageBox boite(QMessageBox::Question, titre, texte, QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton *oui = boite.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
     QPushButton *non = boite.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
@@ -80,6 +95,7 @@ bool PlateformeQt::question(const QString &titre, const QString &texte, bool oui
 
 std::optional<QString> PlateformeQt::saisie(const QString &titre, const QString &invite, const QString &defaut)
 {
+    const CurseurNormal curseur(*this);
     bool ok = false;
     const QString texte = QInputDialog::getText(QApplication::activeWindow(), titre, invite, QLineEdit::Normal,
                                                 defaut, &ok);
@@ -90,18 +106,16 @@ std::optional<QString> PlateformeQt::saisie(const QString &titre, const QString 
 
 QString PlateformeQt::choisirFichier(const QString &titre, const QString &dossier, const QStringList &filtres)
 {
+    const CurseurNormal curseur(*this);
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), titre, dossier,
                                         filtres.join(QStringLiteral(";;")));
 }
 
 void PlateformeQt::sablier(bool actif)
 {
-    if (actif == m_sablier)
-        return;
-    m_sablier = actif;
-    if (actif)
+    if (actif && m_sablier++ == 0)
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
+    else if (!actif && m_sablier > 0 && --m_sablier == 0)
         QApplication::restoreOverrideCursor();
 }
 
@@ -138,15 +152,15 @@ void PlateformeQt::joueVideo(const QString &chemin)
     new EcranVideo(QFileInfo(chemin).absoluteFilePath());
 }
 
-void PlateformeQt::ouvreDocument(const QString &chemin)
+bool PlateformeQt::ouvreDocument(const QString &chemin)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
 }
 
-void PlateformeQt::editeTexte(const QString &chemin)
+bool PlateformeQt::editeTexte(const QString &chemin)
 {
     // The desktop opens a .TXT file in its text editor.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
 }
 
 int PlateformeQt::largeurEcran()

@@ -26,14 +26,24 @@ public:
     double hasard() override;
     void joueSon(const QString &chemin) override;
     void joueVideo(const QString &chemin) override;
-    void ouvreDocument(const QString &chemin) override;
-    void editeTexte(const QString &chemin) override;
+    bool ouvreDocument(const QString &chemin) override;
+    bool editeTexte(const QString &chemin) override;
     int largeurEcran() override;
     bool fichierSystemeExiste(const QString &chemin) override;
 
 private:
     std::mt19937 m_hasard;
-    bool m_sablier = false;
+    // The hourglass nests: it goes when the outermost task ends.
+    int m_sablier = 0;
+    class CurseurNormal
+    {
+    public:
+        explicit CurseurNormal(const PlateformeQt &plateforme);
+        ~CurseurNormal();
+
+    private:
+        bool m_actif;
+    };
     QMediaPlayer *m_son = nullptr;
     QAudioOutput *m_sortie = nullptr;
 };

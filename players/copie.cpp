@@ -1,5 +1,6 @@
 #include "players/copie.h"
 #include "store/catalogue.h"
+#include "store/fichiers.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -13,7 +14,7 @@ QStringList AutresTournois(const Modele &m)
 QString TypeJeuTournoi(Modele &m, const QString &numero)
 {
     const QString fichier = QStringLiteral("T") + numero + QStringLiteral(".DAT");
-    const QStringList lignes = m.LitLignes(fichier);
+    const QStringList lignes = DecoupeLignes(DepuisCp1252(m.LitFichier(fichier).value_or(QByteArray())));
     QString typeJeu;
     for (int i = 0; i < lignes.size(); ++i) {
         const qsizetype egal = lignes[i].indexOf(u'=');
@@ -26,11 +27,13 @@ QString TypeJeuTournoi(Modele &m, const QString &numero)
     return typeJeu;
 }
 
-TableCellules JoueursTournoi(const Modele &m, const QString &numero)
+TableCellules JoueursTournoi(Modele &m, const QString &numero)
 {
-    Modele autre(m.plateforme);
-    autre.RepProgramme = m.RepProgramme;
-    autre.NumTournoi = numero;
-    autre.LitJoueurs();
-    return autre.Joueurs;
+    const QString fichier = QStringLiteral("J") + numero + QStringLiteral(".DAT");
+    TableCellules joueurs(ColJoueur::Nb);
+    QString erreur;
+    const std::optional<QByteArray> contenu = m.LitFichier(fichier);
+    if (contenu && !LitJoueurs(*contenu, fichier, joueurs, erreur))
+        m.AfficheErreur(erreur);
+    return joueurs;
 }

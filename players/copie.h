@@ -16,4 +16,4 @@ QString TypeJeuTournoi(Modele &m, const QString &numero);
 
 // The entrants of a stored tournament, read as its own opening reads them:
 // numbers, ticks, names and first names, no ranking yet.
-TableCellules JoueursTournoi(const Modele &m, const QString &numero);
+TableCellules JoueursTournoi(Modele &m, const QString &numero);

@@ -2,7 +2,7 @@
 #include "players/copie.h"
 #include "players/joueurs.h"
 #include "store/catalogue.h"
-#include "store/controles.h"
+#include "widgets/controles.h"
 #include "store/modele.h"
 
 #include <QHBoxLayout>
@@ -62,7 +62,7 @@ void frmChoixTourn::AfficheJoueurs()
         return;
     const TableCellules joueurs = JoueursTournoi(m, numero);
     for (int r = 1; r <= joueurs.nbLignes(); ++r)
-        lstJoueurs->addItem(joueurs(3, r).texte() + u' ' + joueurs(4, r).texte());
+        lstJoueurs->addItem(joueurs(ColJoueur::Nom, r).texte() + u' ' + joueurs(ColJoueur::Prenom, r).texte());
 }
 
 void frmChoixTourn::Copie()
@@ -72,7 +72,7 @@ void frmChoixTourn::Copie()
         m.AfficheErreur(u"Sélectionnez d'abord un tournoi en cliquant dessus dans la liste."_s);
         return;
     }
-    if (TypeJeuTournoi(m, numero) != m.TypeJeu) {
+    if (TypeJeuTournoi(m, numero) != m.TypeJeu.texte()) {
         m.AfficheErreur(u"Ce tournoi n'est pas du même type que le tournoi actuel. Copie des joueurs impossible."_s);
         return;
     }

@@ -4,8 +4,7 @@
 #include "players/joueurs.h"
 #include "players/noms.h"
 #include "ranking/classement.h"
-#include "ranking/frmTarot1.h"
-#include "ranking/grilleclassement.h"
+#include "store/catalogue.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -29,8 +28,6 @@ constexpr int LongueurNom = 30;
 // keeps him, and the rows typed before him, in view.
 constexpr int LignesMontrees = 23;
 
-const QString Belote = u"BELOTE"_s;
-
 template <typename Controle>
 Controle *Nomme(Controle *controle, const QString &nom)
 {
@@ -48,27 +45,24 @@ bool Remplace(QLineEdit *boite, const QString &texte)
 
 } // namespace
 
-frmSaiJou *frmSaiJou::Ouvre(Modele &m, frmTarot1 &tournoi, int ligne)
+frmSaiJou *frmSaiJou::Ouvre(Modele &m, int numero, QWidget *tournoi)
 {
-    for (frmSaiJou *ouverte : tournoi.findChildren<frmSaiJou *>(Qt::FindDirectChildrenOnly))
+    for (frmSaiJou *ouverte : tournoi->findChildren<frmSaiJou *>(Qt::FindDirectChildrenOnly))
         ouverte->close();
-    m.ModeNouveau = ligne == 0;
-    if (ligne != 0)
-        m.LigneGrille = ligne;
+    m.ModeNouveau = numero == 0;
     auto *fenetre = new frmSaiJou(m, tournoi);
     fenetre->show();
-    fenetre->Charge();
+    fenetre->Charge(numero);
     return fenetre;
 }
 
-frmSaiJou::frmSaiJou(Modele &modele, frmTarot1 &fenetreTournoi)
-    : QWidget(&fenetreTournoi, Qt::Window), m(modele), tournoi(fenetreTournoi)
+frmSaiJou::frmSaiJou(Modele &modele, QWidget *tournoi) : QWidget(tournoi, Qt::Window), m(modele)
 {
     setObjectName(u"frmSaiJou"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Inscription joueur(se)"_s);
 
-    const bool belote = m.TypeJeu == Belote;
+    const bool belote = m.TypeJeu.estEquipes();
     const QString libelles[] = {
         u"N° équipe"_s,
         belote ? u"Nom prénom joueur 1"_s : u"Nom joueur"_s,
@@ -123,21 +117,21 @@ frmSaiJou::frmSaiJou(Modele &modele, frmTarot1 &fenetreTournoi)
     setTabOrder(txtPrenom, cmdOK);
 }
 
-void frmSaiJou::Charge()
+void frmSaiJou::Charge(int numero)
 {
     cmdSuppr->setEnabled(m.NbJoueurs() >= 1);
-    cmdRecup->setEnabled(m.NbTournois > 1);
+    cmdRecup->setEnabled(ListeCatalogue(m).size() > 1);
     if (m.ModeNouveau) {
         Nouveau();
         return;
     }
-    const int r = m.RechJoueur(tournoi.contenuGrille->cellule(1, m.LigneGrille).nombre());
-    m.JoueurCourant = r;
+    const int r = m.RechJoueur(numero);
+    m_joueurCourant = r;
     if (r == -1)
         return; // nobody to change: OK will add an entrant
-    txtNum->setText(m.Joueurs(1, r).texte());
-    txtNom->setText(m.Joueurs(3, r).texte());
-    txtPrenom->setText(m.Joueurs(4, r).texte());
+    txtNum->setText(m.Joueurs(ColJoueur::Numero, r).texte());
+    txtNom->setText(m.Joueurs(ColJoueur::Nom, r).texte());
+    txtPrenom->setText(m.Joueurs(ColJoueur::Prenom, r).texte());
     txtNum->setEnabled(false); // a number is never changed
     txtNom->setFocus();
 }
@@ -149,18 +143,18 @@ void frmSaiJou::PrepareNouveau()
     txtPrenom->clear();
     txtNum->setEnabled(true);
     txtNum->setText(QString::number(RechNumLibre(m)));
-    m.JoueurCourant = -1;
+    m_joueurCourant = -1;
     txtNom->setFocus();
 }
 
 void frmSaiJou::MontreFinGrille()
 {
-    tournoi.Grid1->premiereLigne(std::max(1, m.NbJoueurs() - LignesMontrees));
+    emit defileGrille(std::max(1, m.NbJoueurs() - LignesMontrees));
 }
 
 bool frmSaiJou::ConversionFrappe() const
 {
-    return chkConv->isChecked() && (m.TypeJeu == u"TAROT" || m.TypeJeu == u"BELOTEIND");
+    return chkConv->isChecked() && !m.TypeJeu.estEquipes();
 }
 
 bool frmSaiJou::eventFilter(QObject *objet, QEvent *evenement)
@@ -208,7 +202,7 @@ void frmSaiJou::OK()
             return;
         }
     }
-    if (m.JoueurCourant == -1) {
+    if (m_joueurCourant == -1) {
         const QString refus = RefusNumero(m, txtNum->text());
         if (!refus.isEmpty()) {
             m.AfficheErreur(refus);
@@ -222,23 +216,20 @@ void frmSaiJou::OK()
         if (doublon != -1
             && !m.plateforme.question(TitreProgramme,
                                       u"Ce nom/prénom a déjà été inscrit sous le n° "_s
-                                          + TexteSigne(m.Joueurs(1, doublon).nombre())
+                                          + TexteSigne(m.Joueurs(ColJoueur::Numero, doublon).nombre())
                                           + u". Voulez-vous l'inscrire à nouveau ?"_s,
                                       false))
             return;
     }
-    if (chkConv->isChecked() && m.TypeJeu == Belote) {
+    if (chkConv->isChecked() && m.TypeJeu.estEquipes()) {
         txtNom->setText(ConvertitNomBelote(txtNom->text()));
         txtPrenom->setText(ConvertitNomBelote(txtPrenom->text()));
     }
     if (!EnregJoueur() || !m.ModeNouveau)
         return;
 
-    const int ajoute = m.JoueurCourant;
-    TrieGrille(m, 1, u"A"_s);
-    // Sorted by number, the grid shows the new entrant on his row of Joueurs;
-    // the sort put the view back on the first row, so the window scrolls after it.
-    m.LigneGrille = ajoute;
+    TrieGrille(m, ColJoueur::Numero, Sens::Ascendant);
+    // The sort put the view back on the first row: the window scrolls after it.
     cmdSuppr->setEnabled(true);
     Nouveau();
 }
@@ -247,39 +238,23 @@ bool frmSaiJou::EnregJoueur()
 {
     const QString nom = NomEnregistre(txtNom->text());
     const QString prenom = NomEnregistre(txtPrenom->text());
-    if (m.JoueurCourant != -1) {
-        if (!ChangeJoueur(m, m.JoueurCourant, nom, prenom))
+    if (m_joueurCourant != -1) {
+        if (!ChangeJoueur(m, m_joueurCourant, nom, prenom))
             return false;
         m.ModeNouveau = false;
-        RecopieLigneGrille(m.JoueurCourant);
     } else {
         // The grid gets the new row from the sort by number that follows.
         const int p = AjouteJoueur(m, NumeroSaisi(txtNum->text()), nom, prenom);
         if (p == -1)
             return false;
         m.ModeNouveau = true;
-        m.JoueurCourant = p;
+        m_joueurCourant = p;
     }
-    tournoi.AfficheInscrits();
     txtNum->clear();
     txtNom->clear();
     txtPrenom->clear();
     txtNom->setFocus();
     return true;
-}
-
-void frmSaiJou::RecopieLigneGrille(int r)
-{
-    ModeleGrille &grille = *tournoi.contenuGrille;
-    const double numero = m.Joueurs(1, r).nombre();
-    for (int ligne = 1; ligne <= grille.nbLignes(); ++ligne) {
-        if (grille.cellule(1, ligne).nombre() != numero)
-            continue;
-        grille.ecritCellule(0, ligne, ligne);
-        for (int c = 1; c <= 4; ++c)
-            grille.ecritCellule(c, ligne, m.Joueurs(c, r));
-        return;
-    }
 }
 
 void frmSaiJou::Nouveau()
@@ -297,13 +272,10 @@ void frmSaiJou::Efface()
 
 void frmSaiJou::Supprime()
 {
-    if (m.NbJoueurs() < 1)
+    if (m.NbJoueurs() < 1 || m_joueurCourant < 1 || m_joueurCourant > m.NbJoueurs())
         return;
-    const int premiere = tournoi.Grid1->rowAt(0) + 1;
-    const double numero = tournoi.contenuGrille->cellule(1, m.LigneGrille).nombre();
-    const int r = m.RechJoueur(numero);
-    if (r == -1)
-        return;
+    const int r = m_joueurCourant;
+    const double numero = m.Joueurs(ColJoueur::Numero, r).nombre();
     if (const int manche = MancheDuJoueur(m, numero)) {
         m.AfficheErreur(u"Vous ne pouvez pas supprimer ce joueur : il est inscrit ou a joué dans la manche n° "_s
                         + QString::number(manche));
@@ -314,12 +286,11 @@ void frmSaiJou::Supprime()
         return;
     if (!SupprimeJoueur(m, r))
         return;
-    m.JoueurCourant = -1;
+    m_joueurCourant = -1;
     txtNom->clear();
     txtPrenom->clear();
-    tournoi.AfficheInscrits();
     CalculClassement(m); // refills the grid without the row, selection on row 1
-    tournoi.Grid1->premiereLigne(std::max(premiere - 1, 1));
+    emit joueurSupprime();
     close();
 }
 
@@ -375,10 +346,8 @@ void frmSaiJou::Recupere()
 
 void frmSaiJou::ListeRemplacee()
 {
-    tournoi.AfficheInscrits();
-    tournoi.FormateGrille();
-    m.ColTri = 7;
-    m.SensTri = u"D"_s;
+    m.ColTri = ColJoueur::Points;
+    m.SensTri = Sens::Descendant;
     CalculClassement(m);
     m.plateforme.message(Plateforme::Icone::Aucune, TitreProgramme, u"Terminé."_s);
     // The rows the window pointed to have gone: it is ready for a new entrant,

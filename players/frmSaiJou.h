@@ -4,7 +4,6 @@
 #include <array>
 
 class Modele;
-class frmTarot1;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -18,8 +17,8 @@ class frmSaiJou : public QWidget
     Q_OBJECT
 public:
     // Shows the window over the tournament window, closing the one already
-    // open: for a new entrant (ligne 0) or for the entrant of that grid row.
-    static frmSaiJou *Ouvre(Modele &m, frmTarot1 &tournoi, int ligne);
+    // open: for a new entrant (numero 0) or for the entrant with this number.
+    static frmSaiJou *Ouvre(Modele &m, int numero, QWidget *tournoi);
 
     QLineEdit *txtNum;
     QLineEdit *txtNom;
@@ -34,14 +33,20 @@ public:
     QPushButton *cmdCSV;
     QPushButton *cmdRecup;
 
+signals:
+    // The ranking grid should show this row first.
+    void defileGrille(int ligne);
+    // An entrant was deleted: the grid goes back near where it was.
+    void joueurSupprime();
+
 protected:
     bool eventFilter(QObject *objet, QEvent *evenement) override;
 
 private:
-    frmSaiJou(Modele &m, frmTarot1 &tournoi);
+    frmSaiJou(Modele &m, QWidget *tournoi);
 
-    // The entrant of the selected grid row, or a new one.
-    void Charge();
+    // The entrant with this number, or a new one (0).
+    void Charge(int numero);
     // Ready for a new entrant: empty names, the next free number.
     void PrepareNouveau();
     void OK();
@@ -58,11 +63,10 @@ private:
 
     // Scrolls the tournament grid so that its last rows show.
     void MontreFinGrille();
-    // Rewrites the grid row that shows this entrant of Joueurs.
-    void RecopieLigneGrille(int ligne);
     // Names are converted while typed for players (not for teams), when the box is checked.
     bool ConversionFrappe() const;
 
     Modele &m;
-    frmTarot1 &tournoi;
+    // Row in Joueurs of the entrant being changed; -1 for a new entrant.
+    int m_joueurCourant = -1;
 };

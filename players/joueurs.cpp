@@ -1,4 +1,5 @@
 #include "players/joueurs.h"
+#include "ranking/conditions.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -8,17 +9,14 @@ namespace {
 
 constexpr int NumeroMaxi = 9999;
 
-// Applies a change to Joueurs and rewrites the players file; the table is put
-// back when the file cannot be written.
+// Applies a change to a copy of Joueurs and writes it; the model takes it
+// once the players file holds it.
 template <typename Changement>
 bool ModifieJoueurs(Modele &m, Changement changement)
 {
-    const TableCellules avant = m.Joueurs;
-    changement(m.Joueurs);
-    if (m.EcritJoueurs())
-        return true;
-    m.Joueurs = avant;
-    return false;
+    TableCellules joueurs = m.Joueurs;
+    changement(joueurs);
+    return m.EcritJoueurs(joueurs);
 }
 
 } // namespace
@@ -28,7 +26,7 @@ int RechNumLibre(const Modele &m)
     const int n = m.NbJoueurs();
     if (n == 0)
         return 1;
-    auto numero = [&m](int ligne) { return m.Joueurs(1, ligne).nombre(); };
+    auto numero = [&m](int ligne) { return m.Joueurs(ColJoueur::Numero, ligne).nombre(); };
     if (numero(n) == n)
         return numero(1) == 1 ? n + 1 : 1;
     for (int i = 1; i <= n; ++i)
@@ -63,7 +61,7 @@ QString RefusNumero(const Modele &m, const QString &texte)
 int RechDoublon(const Modele &m, const QString &nom, const QString &prenom)
 {
     for (int r = 1; r <= m.NbJoueurs(); ++r)
-        if (m.Joueurs(3, r).texte() == nom && m.Joueurs(4, r).texte() == prenom)
+        if (m.Joueurs(ColJoueur::Nom, r).texte() == nom && m.Joueurs(ColJoueur::Prenom, r).texte() == prenom)
             return r;
     return -1;
 }
@@ -71,25 +69,25 @@ int RechDoublon(const Modele &m, const QString &nom, const QString &prenom)
 int MancheDuJoueur(const Modele &m, double numero)
 {
     for (int i = 1; i <= m.NbScores(); ++i)
-        if (m.Scores(4, i).nombre() == numero)
-            return int(m.Scores(1, i).nombre());
+        if (m.Scores(ColScore::Joueur, i).nombre() == numero)
+            return int(m.Scores(ColScore::Manche, i).nombre());
     return 0;
 }
 
 void RemplitJoueur(TableCellules &joueurs, int ligne, int numero, const QString &nom, const QString &prenom)
 {
-    joueurs(1, ligne) = numero;
-    joueurs(2, ligne) = QStringLiteral("X");
-    joueurs(3, ligne) = nom;
-    joueurs(4, ligne) = prenom;
-    for (int c = 5; c <= 9; ++c)
+    joueurs(ColJoueur::Numero, ligne) = numero;
+    joueurs(ColJoueur::Coche, ligne) = QStringLiteral("X");
+    joueurs(ColJoueur::Nom, ligne) = nom;
+    joueurs(ColJoueur::Prenom, ligne) = prenom;
+    for (int c = ColJoueur::Manches; c <= ColJoueur::MoyParties; ++c)
         joueurs(c, ligne) = SansValeur;
 }
 
 int AjouteJoueur(Modele &m, int numero, const QString &nom, const QString &prenom)
 {
     int p = 1;
-    while (p <= m.NbJoueurs() && m.Joueurs(1, p).nombre() <= numero)
+    while (p <= m.NbJoueurs() && m.Joueurs(ColJoueur::Numero, p).nombre() <= numero)
         ++p;
     const bool ecrit = ModifieJoueurs(m, [&](TableCellules &joueurs) {
         joueurs.insereLigne(p);
@@ -101,8 +99,8 @@ int AjouteJoueur(Modele &m, int numero, const QString &nom, const QString &preno
 bool ChangeJoueur(Modele &m, int ligne, const QString &nom, const QString &prenom)
 {
     return ModifieJoueurs(m, [&](TableCellules &joueurs) {
-        joueurs(3, ligne) = nom;
-        joueurs(4, ligne) = prenom;
+        joueurs(ColJoueur::Nom, ligne) = nom;
+        joueurs(ColJoueur::Prenom, ligne) = prenom;
     });
 }
 
@@ -116,24 +114,65 @@ bool RemplaceJoueurs(Modele &m, const TableCellules &joueurs)
     // The ranking stops the program on a seated entrant it cannot find.
     std::set<double> numeros;
     for (int r = 1; r <= joueurs.nbLignes(); ++r)
-        numeros.insert(joueurs(1, r).nombre());
+        numeros.insert(joueurs(ColJoueur::Numero, r).nombre());
     for (int i = 1; i <= m.NbScores(); ++i) {
-        const double numero = m.Scores(4, i).nombre();
+        const double numero = m.Scores(ColScore::Joueur, i).nombre();
         if (!numeros.count(numero)) {
             m.AfficheErreur(QStringLiteral("Le joueur n° ") + TexteNombre(numero)
-                            + QStringLiteral(" est placé à une table de la manche n° ") + m.Scores(1, i).texte()
+                            + QStringLiteral(" est placé à une table de la manche n° ")
+                            + m.Scores(ColScore::Manche, i).texte()
                             + QStringLiteral(" et ne figure pas dans la nouvelle liste : la liste des joueurs")
                             + QStringLiteral(" n'est pas modifiée."));
             return false;
         }
     }
-    return ModifieJoueurs(m, [&joueurs](TableCellules &table) { table = joueurs; });
+    return m.EcritJoueurs(joueurs);
+}
+
+bool BasculeCoche(Modele &m, double numero)
+{
+    if (m.Tirage == TypeTirage::Tournoi) {
+        m.AfficheErreur(RefusCochesTournoi(QStringLiteral("Vous ne pouvez pas modifier ces coches car vous avez choisi")));
+        return false;
+    }
+    const int r = m.RechJoueur(numero);
+    if (r == -1)
+        return false;
+    return ModifieJoueurs(m, [r](TableCellules &joueurs) {
+        const bool coche = joueurs(ColJoueur::Coche, r).octets() == "X";
+        joueurs(ColJoueur::Coche, r) = coche ? QStringLiteral(" ") : QStringLiteral("X");
+    });
+}
+
+bool CocheJoueurs(Modele &m, ChoixCoches choix)
+{
+    const int n = m.NbJoueurs();
+    int de = 1, a = 0; // grid rows ticked
+    switch (choix) {
+    case ChoixCoches::Tous: a = n; break;
+    case ChoixCoches::Aucun: break;
+    case ChoixCoches::Gagnants: a = int(ArrondiPair(n / 2.0)); break;
+    case ChoixCoches::Perdants:
+        de = int(ArrondiPair(n / 2.0 + 1));
+        a = n;
+        break;
+    }
+    return ModifieJoueurs(m, [&](TableCellules &joueurs) {
+        for (int r = 1; r <= n; ++r)
+            joueurs(ColJoueur::Coche, r) = QStringLiteral(" ");
+        for (int ligne = de; ligne <= a; ++ligne) {
+            // Everyone is ticked whatever the grid shows; the halves follow its order.
+            const int r = choix == ChoixCoches::Tous ? ligne : m.RechJoueur(m.OrdreGrille.value(ligne - 1, -1));
+            if (r != -1)
+                joueurs(ColJoueur::Coche, r) = QStringLiteral("X");
+        }
+    });
 }
 
 bool ListeRemplacable(Modele &m)
 {
     for (int i = 1; i <= m.NbScores(); ++i) {
-        if (!m.Scores(5, i).estVide()) {
+        if (!m.Scores(ColScore::Points, i).estVide()) {
             m.plateforme.bip();
             m.plateforme.message(Plateforme::Icone::Critique, TitreProgramme,
                                  QStringLiteral("Des points ont été saisis pour certains joueurs dans ce tournoi. ")

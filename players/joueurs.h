@@ -30,6 +30,17 @@ bool SupprimeJoueur(Modele &m, int ligne);
 // at a table of a round is missing from the new list.
 bool RemplaceJoueurs(Modele &m, const TableCellules &joueurs);
 
+// Turns the tick of the entrant with this number, as a click in the grid's
+// tick column does; refused with the error box under a "Tournoi" draw.
+bool BasculeCoche(Modele &m, double numero);
+
+// The choices of the tick dialog: everyone, nobody, the upper half of the
+// ranking grid as it is sorted, or the lower half. With an odd count the
+// halves round to even: 7 entrants give rows 1 to 4 and 4 to 7, 5 entrants
+// rows 1 to 2 and 4 to 5.
+enum class ChoixCoches { Tous, Aucun, Gagnants, Perdants };
+bool CocheJoueurs(Modele &m, ChoixCoches choix);
+
 // Whether the whole list may be replaced: not once a score is typed (critical box).
 bool ListeRemplacable(Modele &m);
 // Asks before dropping the entrants of the open tournament; true at once when there are none.

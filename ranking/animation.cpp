@@ -37,9 +37,9 @@ QPoint Deplace(QPoint position, int dx, int dy)
     return {x, y};
 }
 
-QString NomAnimation(const QString &typeJeu)
+QString NomAnimation(TypeJeu typeJeu)
 {
-    return typeJeu == QLatin1String("TAROT") ? QStringLiteral("TAROT") : QStringLiteral("BELOTE");
+    return typeJeu == TypeJeu::Tarot ? QStringLiteral("TAROT") : QStringLiteral("BELOTE");
 }
 
 void JoueAnimation(Modele &m)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/reglages.h"
+
 #include <QPoint>
 #include <QString>
 #include <array>
@@ -29,6 +31,6 @@ QPoint Deplace(QPoint position, int dx, int dy);
 
 // Name of the full-screen video of the game type, without its ".avi":
 // "TAROT" for Tarot, "BELOTE" for either Belote.
-QString NomAnimation(const QString &typeJeu);
+QString NomAnimation(TypeJeu typeJeu);
 // Plays that video from the program directory, or says that it is missing.
 void JoueAnimation(Modele &m);

@@ -2,7 +2,6 @@
 #include "store/modele.h"
 #include "store/texte.h"
 
-#include <QByteArray>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -20,7 +19,6 @@ double Moyenne(double total, double nombre)
 {
     const QString texte = QStringLiteral("*** ERREUR PROGRAMME 001 ***\nLe joueur ") + TexteNombre(numero)
         + QStringLiteral(" figure dans les scores mais pas dans la liste des joueurs.\nArrêt du programme.");
-    m.plateforme.sablier(false);
     m.AfficheErreur(texte);
     throw ArretProgramme{texte};
 }
@@ -34,12 +32,10 @@ struct Cumul
     double points = 0;
 };
 
-// Direction of a sort as a sign: 1 ascending, -1 descending, 0 for any other text.
-int Signe(const QString &sens)
+// Direction of a sort as a sign: 1 ascending, -1 descending.
+int Signe(Sens sens)
 {
-    if (sens == QLatin1String("A"))
-        return 1;
-    return sens == QLatin1String("D") ? -1 : 0;
+    return sens == Sens::Ascendant ? 1 : -1;
 }
 
 // A sort key read once from its cell: numbers and texts compare here without
@@ -52,14 +48,14 @@ struct Cle
         : cellule(&c),
           genre(c.estNombre() ? Genre::Nombre : (c.estTexte() ? Genre::Texte : Genre::Rien)),
           nombre(c.estNombre() ? c.nombre() : 0),
-          octets(c.estTexte() ? VersCp1252(c.texte()) : QByteArray())
+          octets(c.octets())
     {
     }
 
     const Cellule *cellule;
     Genre genre;
     double nombre;
-    QByteArray octets; // Windows-1252 codes, compared byte by byte
+    QByteArrayView octets; // Windows-1252 codes, compared byte by byte
 };
 
 int Compare(const Cle &a, const Cle &b)
@@ -67,7 +63,7 @@ int Compare(const Cle &a, const Cle &b)
     if (a.genre == Cle::Genre::Nombre && b.genre == Cle::Genre::Nombre)
         return (a.nombre > b.nombre) - (a.nombre < b.nombre);
     if (a.genre == Cle::Genre::Texte && b.genre == Cle::Genre::Texte)
-        return a.octets.compare(b.octets);
+        return compareOctets(a.octets, b.octets);
     return compareCellules(*a.cellule, *b.cellule);
 }
 
@@ -83,7 +79,7 @@ void Reordonne(TableCellules &t, const std::vector<int> &ordre)
         const int j = position[r];
         if (j == i)
             continue;
-        for (int c = 1; c <= 5; ++c)
+        for (int c = 1; c < ColTabTri::Nb; ++c)
             Echange(t(c, i), t(c, j));
         ici[j] = ici[i];
         position[ici[j]] = j;
@@ -101,83 +97,88 @@ void CalculClassement(Modele &m)
     // The entrants are in ascending order of number: a binary search finds each one.
     std::vector<double> numeros(nj);
     for (int r = 1; r <= nj; ++r)
-        numeros[r - 1] = j(1, r).nombre();
+        numeros[r - 1] = j(ColJoueur::Numero, r).nombre();
     std::vector<Cumul> cumuls(nj);
 
     const int n = m.NbScores();
+    int dejaDit = -1;
     for (int i = 1; i <= n; ++i) {
-        if (m.progression)
-            m.progression(Entier16(float(i) / float(n) * 100.0f));
-        const double numero = m.Scores(4, i).nombre();
+        const int pourcentage = Entier16(float(i) / float(n) * 100.0f);
+        if (pourcentage != dejaDit)
+            emit m.progression(dejaDit = pourcentage);
+        const double numero = m.Scores(ColScore::Joueur, i).nombre();
         const auto trouve = std::lower_bound(numeros.begin(), numeros.end(), numero);
         if (trouve == numeros.end() || *trouve != numero)
             JoueurInconnu(m, numero);
         // An entry counts only once its score is typed: the deals box of a
         // table composed but not yet scored must not reach the ranking.
-        const Cellule &score = m.Scores(5, i);
+        const Cellule &score = m.Scores(ColScore::Points, i);
         if (score.estVide())
             continue;
         Cumul &cumul = cumuls[trouve - numeros.begin()];
         cumul.joue = true;
         cumul.manches += 1;
-        if (!m.Scores(3, i).estVide())
-            cumul.parties += m.Scores(3, i).nombre();
+        if (!m.Scores(ColScore::Parties, i).estVide())
+            cumul.parties += m.Scores(ColScore::Parties, i).nombre();
         cumul.points += score.nombre();
     }
 
     for (int r = 1; r <= nj; ++r) {
         const Cumul &cumul = cumuls[r - 1];
         const bool moyennes = cumul.joue && m.OptAffichMoy;
-        j(5, r) = cumul.joue ? cumul.manches : SansValeur;
-        j(6, r) = cumul.joue ? cumul.parties : SansValeur;
-        j(7, r) = cumul.joue ? cumul.points : SansValeur;
-        j(8, r) = moyennes ? Moyenne(cumul.points, cumul.manches) : SansValeur;
-        j(9, r) = moyennes ? Moyenne(cumul.points, cumul.parties) : SansValeur;
+        j(ColJoueur::Manches, r) = cumul.joue ? cumul.manches : SansValeur;
+        j(ColJoueur::Parties, r) = cumul.joue ? cumul.parties : SansValeur;
+        j(ColJoueur::Points, r) = cumul.joue ? cumul.points : SansValeur;
+        j(ColJoueur::MoyManches, r) = moyennes ? Moyenne(cumul.points, cumul.manches) : SansValeur;
+        j(ColJoueur::MoyParties, r) = moyennes ? Moyenne(cumul.points, cumul.parties) : SansValeur;
     }
 
     TrieGrille(m, m.ColTri, m.SensTri);
 }
 
-void TrieGrille(Modele &m, int colonne, const QString &sens)
+void TrieGrille(Modele &m, int colonne, Sens sens)
 {
-    m.plateforme.sablier(true);
+    const Sablier sablier(m.plateforme);
     if (colonne == 0)
-        colonne = 1;
-    const QString sensTri = sens.isEmpty() ? QStringLiteral("A") : sens;
+        colonne = ColJoueur::Numero;
+    const bool moyenne = colonne == ColJoueur::MoyManches || colonne == ColJoueur::MoyParties;
 
     const int n = m.NbJoueurs();
     m.TabTri.vide();
     m.TabTri.redimensionne(n);
     for (int i = 1; i <= n; ++i) {
-        m.TabTri(1, i) = i;
-        m.TabTri(2, i) = m.Joueurs(colonne, i);
-        if (colonne == 8 || colonne == 9)
-            m.TabTri(3, i) = m.Joueurs(colonne == 8 ? 9 : 8, i);
+        m.TabTri(ColTabTri::Ligne, i) = i;
+        m.TabTri(ColTabTri::Cle, i) = m.Joueurs(colonne, i);
+        if (moyenne)
+            m.TabTri(ColTabTri::Cle2, i) = m.Joueurs(
+                colonne == ColJoueur::MoyManches ? ColJoueur::MoyParties : ColJoueur::MoyManches, i);
     }
     // Equal averages are told apart by the other average, always descending.
-    TriShell(m, colonne, sensTri, QStringLiteral("D"), n);
+    TriShell(m, colonne, sens, Sens::Descendant, n);
 
+    m.OrdreGrille.clear();
+    m.OrdreGrille.reserve(n);
+    for (int i = 1; i <= n; ++i)
+        m.OrdreGrille << int(m.Joueurs(ColJoueur::Numero, int(m.TabTri(ColTabTri::Ligne, i).nombre())).nombre());
     m.ColTri = colonne;
-    m.SensTri = sensTri;
-    if (m.grilleTriee)
-        m.grilleTriee();
-    m.plateforme.sablier(false);
+    m.SensTri = sens;
+    emit m.grilleTriee();
 }
 
-void TriShell(Modele &m, int colonne, const QString &sens, const QString &sens2, int n)
+void TriShell(Modele &m, int colonne, Sens sens, Sens sens2, int n)
 {
     TableCellules &t = m.TabTri;
     const int signe = Signe(sens), signe2 = Signe(sens2);
-    const bool departage = colonne == 8 || colonne == 9;
+    const bool departage = colonne == ColJoueur::MoyManches || colonne == ColJoueur::MoyParties;
 
     // The keys of each row, by row of TabTri; the sort moves row numbers only.
     std::vector<Cle> cles, cles2;
     cles.reserve(n + 1);
     cles2.reserve(departage ? n + 1 : 0);
     for (int r = 0; r <= n; ++r) {
-        cles.emplace_back(t(2, r));
+        cles.emplace_back(t(ColTabTri::Cle, r));
         if (departage)
-            cles2.emplace_back(t(3, r));
+            cles2.emplace_back(t(ColTabTri::Cle2, r));
     }
     std::vector<int> ordre(n);
     std::iota(ordre.begin(), ordre.end(), 1);

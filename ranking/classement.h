@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "store/reglages.h"
 
 class Cellule;
 class Modele;
@@ -10,13 +10,12 @@ class Modele;
 // in the scores but not among the entrants stops the program.
 void CalculClassement(Modele &m);
 
-// Sorts the ranking on a column of Joueurs ("A" ascending, "D" descending) into
-// the work table TabTri, then lets the tournament window refill its grid.
-// Column 0 is taken as 1 and an empty direction as "A".
-void TrieGrille(Modele &m, int colonne, const QString &sens);
+// Sorts the ranking on a column of Joueurs into the work table TabTri and
+// OrdreGrille, then tells the windows. Column 0 is taken as 1.
+void TrieGrille(Modele &m, int colonne, Sens sens);
 
-// Shell sort of rows 1 to n of TabTri on column 2; for the averages (colonne 8
-// or 9) equal keys are ordered on column 3 in direction sens2.
-void TriShell(Modele &m, int colonne, const QString &sens, const QString &sens2, int n);
+// Shell sort of rows 1 to n of TabTri on its first key; for the averages
+// (colonne 8 or 9) equal keys are ordered on the second key in direction sens2.
+void TriShell(Modele &m, int colonne, Sens sens, Sens sens2, int n);
 
 void Echange(Cellule &a, Cellule &b);

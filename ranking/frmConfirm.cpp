@@ -1,6 +1,6 @@
 #include "ranking/frmConfirm.h"
-#include "ranking/grilleclassement.h"
-#include "store/controles.h"
+#include "players/joueurs.h"
+#include "widgets/controles.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -11,15 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString Coche = QStringLiteral("X");
-const QString SansCoche = QStringLiteral(" ");
-
-} // namespace
-
-frmConfirm::frmConfirm(Modele &modele, ModeleGrille &grilleClassement, QWidget *parent)
-    : QDialog(parent), m(modele), grille(grilleClassement)
+frmConfirm::frmConfirm(Modele &modele, QWidget *parent) : QDialog(parent), m(modele)
 {
     setObjectName(QStringLiteral("frmConfirm"));
     setWindowTitle(QStringLiteral("COCHER ..."));
@@ -59,39 +51,13 @@ frmConfirm::frmConfirm(Modele &modele, ModeleGrille &grilleClassement, QWidget *
 
 void frmConfirm::Valide()
 {
-    const int n = m.NbJoueurs();
-    if (optCoche[0]->isChecked()) {
-        MarqueTous(Coche);
-    } else if (optCoche[1]->isChecked()) {
-        MarqueTous(SansCoche);
-    } else if (optCoche[2]->isChecked()) {
-        MarqueTous(SansCoche);
-        CocheLignes(1, int(ArrondiPair(n / 2.0)));
-    } else if (optCoche[3]->isChecked()) {
-        MarqueTous(SansCoche);
-        CocheLignes(int(ArrondiPair(n / 2.0 + 1)), n);
-    }
-    // The grid shows the ticks of its entrants again, whatever was chosen.
-    for (int ligne = 1; ligne <= n; ++ligne) {
-        const int r = m.RechJoueur(grille.cellule(1, ligne).nombre());
-        if (r != -1)
-            grille.ecritCellule(2, ligne, m.Joueurs(2, r));
-    }
-    m.EcritJoueurs();
-    accept();
-}
-
-void frmConfirm::MarqueTous(const QString &marque)
-{
-    for (int r = 1; r <= m.NbJoueurs(); ++r)
-        m.Joueurs(2, r) = marque;
-}
-
-void frmConfirm::CocheLignes(int de, int a)
-{
-    for (int ligne = de; ligne <= a; ++ligne) {
-        const int r = m.RechJoueur(grille.cellule(1, ligne).nombre());
-        if (r != -1)
-            m.Joueurs(2, r) = Coche;
-    }
+    // With no option chosen the players file is written as it stands.
+    for (int i = 0; i < 4; ++i)
+        if (optCoche[i]->isChecked()) {
+            if (CocheJoueurs(m, ChoixCoches(i)))
+                accept();
+            return;
+        }
+    if (m.EcritJoueurs())
+        accept();
 }

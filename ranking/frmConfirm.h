@@ -4,7 +4,6 @@
 #include <array>
 
 class Modele;
-class ModeleGrille;
 class QPushButton;
 class QRadioButton;
 
@@ -14,7 +13,7 @@ class frmConfirm : public QDialog
 {
     Q_OBJECT
 public:
-    frmConfirm(Modele &m, ModeleGrille &grille, QWidget *parent = nullptr);
+    explicit frmConfirm(Modele &m, QWidget *parent = nullptr);
 
     std::array<QRadioButton *, 4> optCoche;
     QPushButton *cmdOK;
@@ -22,10 +21,6 @@ public:
 
 private:
     void Valide();
-    // Ticks the entrants shown in grid rows de to a.
-    void CocheLignes(int de, int a);
-    void MarqueTous(const QString &marque);
 
     Modele &m;
-    ModeleGrille &grille;
 };

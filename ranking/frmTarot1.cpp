@@ -1,25 +1,24 @@
 #include "ranking/frmTarot1.h"
-#include "rounds/etatmanche.h"
-#include "rounds/tirage.h"
+#include "players/frmSaiJou.h"
+#include "players/joueurs.h"
 #include "ranking/classement.h"
 #include "ranking/frmConfirm.h"
-#include "rounds/frmSaiMan.h"
 #include "ranking/grilleclassement.h"
 #include "ranking/horloge.h"
 #include "ranking/pictogrammes.h"
-#include "scores/frmSaiSco.h"
-#include "scores/tables.h"
 #include "reports/frmDetail.h"
 #include "reports/frmRepart.h"
 #include "reports/grille.h"
-#include "players/frmSaiJou.h"
+#include "rounds/etatmanche.h"
+#include "rounds/frmSaiMan.h"
+#include "rounds/tirage.h"
+#include "scores/frmSaiSco.h"
 #include "settings/frmOpt.h"
-#include "store/frmPatience.h"
-#include "store/frmPub.h"
 #include "store/modele.h"
 #include "store/texte.h"
+#include "widgets/cartes.h"
+#include "widgets/grille.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -38,11 +37,6 @@ constexpr int HauteurTitres = 480;
 constexpr int HauteurLigne = 225;
 // Rows shown at once; "Fin de la grille" puts the last entrant on the last of them.
 constexpr int LignesVisibles = 24;
-
-int Pixels(int twips)
-{
-    return qRound(twips / 15.0);
-}
 
 struct ColonneGrille
 {
@@ -70,6 +64,7 @@ QPushButton *BoutonImage(QWidget *parent, const QString &nom, const QString &bul
     auto *bouton = new QPushButton(parent);
     bouton->setObjectName(nom);
     bouton->setToolTip(bulle);
+    bouton->setAccessibleName(bulle);
     bouton->setIcon(image);
     bouton->setIconSize(QSize(28, 28));
     bouton->setFixedSize(34, 34);
@@ -84,8 +79,6 @@ QLabel *Panneau(QWidget *parent, const QString &nom, int largeur)
     panneau->setMinimumWidth(largeur);
     return panneau;
 }
-
-const QString Tournoi = QStringLiteral("TOURNOI");
 
 } // namespace
 
@@ -106,21 +99,23 @@ frmTarot1::frmTarot1(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
 
     move(0, 0);
     resize(Pixels(12000), Pixels(9000));
-    if (m.NbManches() == 0) {
-        for (QLabel *panneau : pnlManche)
-            panneau->clear();
-        pnlNbj->setText(QStringLiteral("0 inscrits"));
-    }
     ChargeCartes();
     FormateGrille();
-    m.grilleTriee = [this] { GrilleTriee(); };
-    m.etatMancheChange = [this] { AfficheEtatManche(); };
-}
-
-frmTarot1::~frmTarot1()
-{
-    m.grilleTriee = nullptr;
-    m.etatMancheChange = nullptr;
+    AppliqueOptions(m.OptAffichMoy);
+    connect(&m, &Modele::grilleTriee, this, &frmTarot1::GrilleTriee);
+    connect(&m, &Modele::etatMancheChange, this, &frmTarot1::AfficheEtatManche);
+    connect(&m, &Modele::joueursChanges, this, &frmTarot1::AfficheInscrits);
+    connect(&m, &Modele::reglagesChanges, this, [this](bool ancienAffichMoy) {
+        AfficheTitre();
+        if (m.TypeJeu != TypeJeu::BeloteInd) // individual belote keeps the pictures already shown
+            ChargeCartes();
+        AppliqueOptions(ancienAffichMoy);
+    });
+    GrilleTriee();
+    AfficheEtatManche();
+    AfficheTitre();
+    AfficheInscrits();
+    AfficheHeure();
 }
 
 QLayout *frmTarot1::CreeBarre()
@@ -132,40 +127,35 @@ QLayout *frmTarot1::CreeBarre()
         const char *bulle;
         const char *glyphe;
         QRgb couleur;
-        bool (frmTarot1::*condition)();
+        std::optional<Bouton> condition;
         void (frmTarot1::*action)();
     };
-    // The windows of the buttons without action come later; their
-    // preconditions already apply.
     static const BoutonBarre boutons[] = {
-        {&frmTarot1::cmdInscr, "cmdInscr", "Inscription des joueurs(ses)", "J+", 0xff2f6db5,
-         &frmTarot1::TournoiDefini, &frmTarot1::Inscription},
-        {&frmTarot1::cmdManches, "cmdManches", "Définition des manches", "M", 0xff2f6db5,
-         &frmTarot1::TournoiDefini, &frmTarot1::SaisieManches},
-        {&frmTarot1::cmdTable, "cmdTable", "Saisie des tables", "T", 0xff2f6db5,
-         &frmTarot1::PeutSaisirTables, &frmTarot1::OuvreSaisieTables},
-        {&frmTarot1::cmdScores, "cmdScores", "Saisie des scores", "S", 0xff2f6db5,
-         &frmTarot1::PeutSaisirScores, &frmTarot1::OuvreSaisieScores},
-        {&frmTarot1::cmdTirage, "cmdTirage", "Tirage au sort", "T?", 0xff3d8b3d, nullptr, &frmTarot1::Tirage},
-        {&frmTarot1::cmdTables, "cmdTables", "Affichage des tables", "L", 0xff8a5a2b,
-         &frmTarot1::MancheDefinie, &frmTarot1::AfficheTables},
+        {&frmTarot1::cmdInscr, "cmdInscr", "Inscription des joueurs(ses)", "J+", 0xff2f6db5, Bouton::Inscription,
+         &frmTarot1::Inscription},
+        {&frmTarot1::cmdManches, "cmdManches", "Définition des manches", "M", 0xff2f6db5, Bouton::Manches,
+         &frmTarot1::SaisieManches},
+        {&frmTarot1::cmdTable, "cmdTable", "Saisie des tables", "T", 0xff2f6db5, Bouton::Tables,
+         &frmTarot1::OuvreSaisieTables},
+        {&frmTarot1::cmdScores, "cmdScores", "Saisie des scores", "S", 0xff2f6db5, Bouton::Scores,
+         &frmTarot1::OuvreSaisieScores},
+        {&frmTarot1::cmdTirage, "cmdTirage", "Tirage au sort", "T?", 0xff3d8b3d, {}, &frmTarot1::Tirage},
+        {&frmTarot1::cmdTables, "cmdTables", "Affichage des tables", "L", 0xff8a5a2b, Bouton::ListeTables,
+         &frmTarot1::AfficheTables},
         {&frmTarot1::cmdRechJou, "cmdRechJou", "Fiche individuelle d'un(e) joueur(se)", "F", 0xff8a5a2b,
-         &frmTarot1::MancheDefinie, &frmTarot1::OuvreFiche},
-        {&frmTarot1::cmdImpr, "cmdImpr", "Impression de la grille", "P", 0xff8a5a2b, nullptr,
+         Bouton::Fiche, &frmTarot1::OuvreFiche},
+        {&frmTarot1::cmdImpr, "cmdImpr", "Impression de la grille", "P", 0xff8a5a2b, {},
          &frmTarot1::ImprimeClassement},
-        {&frmTarot1::cmdRecalc, "cmdRecalc", "Recalcul de la grille", "Σ", 0xff1f7f7f, nullptr,
-         &frmTarot1::Recalcule},
-        {&frmTarot1::cmdRestGrid, "cmdRestGrid", "Reformatage de la grille", "#", 0xff1f7f7f, nullptr,
+        {&frmTarot1::cmdRecalc, "cmdRecalc", "Recalcul de la grille", "Σ", 0xff1f7f7f, {}, &frmTarot1::Recalcule},
+        {&frmTarot1::cmdRestGrid, "cmdRestGrid", "Reformatage de la grille", "#", 0xff1f7f7f, {},
          &frmTarot1::FormateGrille},
-        {&frmTarot1::cmdCoch1, "cmdCoch1", "Cocher / Décocher", "X", 0xff1f7f7f, &frmTarot1::PeutCocher,
-         &frmTarot1::Cocher},
-        {&frmTarot1::cmdTop, "cmdTop", "Début de la grille", "▲", 0xff1f7f7f, nullptr, &frmTarot1::DebutGrille},
-        {&frmTarot1::cmdBot, "cmdBot", "Fin de la grille", "▼", 0xff1f7f7f, nullptr, &frmTarot1::FinGrille},
-        {&frmTarot1::cmdAnim, "cmdAnim", "Economiseur d'écran", "A", 0xff6b4c9a, nullptr,
-         &frmTarot1::Economiseur},
-        {&frmTarot1::cmdOptions, "cmdOptions", "Options", "O", 0xff5a5a5a, nullptr, &frmTarot1::Options},
-        {&frmTarot1::cmdAide, "cmdAide", "Aide", "?", 0xff5a5a5a, nullptr, &frmTarot1::Aide},
-        {&frmTarot1::cmdPub, "cmdPub", "A propos ...", "i", 0xff5a5a5a, nullptr, &frmTarot1::Apropos},
+        {&frmTarot1::cmdCoch1, "cmdCoch1", "Cocher / Décocher", "X", 0xff1f7f7f, Bouton::Cocher, &frmTarot1::Cocher},
+        {&frmTarot1::cmdTop, "cmdTop", "Début de la grille", "▲", 0xff1f7f7f, {}, &frmTarot1::DebutGrille},
+        {&frmTarot1::cmdBot, "cmdBot", "Fin de la grille", "▼", 0xff1f7f7f, {}, &frmTarot1::FinGrille},
+        {&frmTarot1::cmdAnim, "cmdAnim", "Economiseur d'écran", "A", 0xff6b4c9a, {}, &frmTarot1::Economiseur},
+        {&frmTarot1::cmdOptions, "cmdOptions", "Options", "O", 0xff5a5a5a, {}, &frmTarot1::Options},
+        {&frmTarot1::cmdAide, "cmdAide", "Aide", "?", 0xff5a5a5a, {}, &frmTarot1::Aide},
+        {&frmTarot1::cmdPub, "cmdPub", "A propos ...", "i", 0xff5a5a5a, {}, &frmTarot1::aPropos},
     };
 
     auto *barre = new QHBoxLayout;
@@ -176,7 +166,7 @@ QLayout *frmTarot1::CreeBarre()
         this->*b.bouton = bouton;
         barre->addWidget(bouton);
         connect(bouton, &QPushButton::clicked, this, [this, &b] {
-            if ((!b.condition || (this->*b.condition)()) && b.action)
+            if (!b.condition || Permis(*b.condition))
                 (this->*b.action)();
         });
     }
@@ -238,12 +228,11 @@ QLayout *frmTarot1::CreeGrille()
         connect(cmdTri[i], &QPushButton::clicked, this, [this, i] { ClicTri(i); });
     }
 
-    Grid1 = new GrilleClassement(this);
+    Grid1 = new GrilleFixe(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
-    contenuGrille = new ModeleGrille(this);
+    contenuGrille = new ModeleGrille(m, this);
     Grid1->setModel(contenuGrille);
-    connect(Grid1, &GrilleClassement::clic, this, &frmTarot1::ClicGrille);
-    connect(this, &frmTarot1::ouvreJoueur, this, [this](int ligne) { frmSaiJou::Ouvre(m, *this, ligne); });
+    connect(Grid1, &GrilleFixe::clic, this, &frmTarot1::ClicGrille);
     connect(Grid1->horizontalHeader(), &QHeaderView::sectionResized, this, &frmTarot1::PlaceBoutonsTri);
 
     auto *colonne = new QVBoxLayout;
@@ -276,11 +265,11 @@ void frmTarot1::AfficheTitre()
     setWindowTitle(m.TitreTournoi());
 }
 
-void frmTarot1::AppliqueOptions()
+void frmTarot1::AppliqueOptions(bool ancienAffichMoy)
 {
     InitAnimation();
     pnlCalcAuto->setText(m.OptCalculAuto ? QStringLiteral("AUTO") : QStringLiteral("MANUEL"));
-    if (m.OptAffichMoy == m.AncienAffichMoy)
+    if (m.OptAffichMoy == ancienAffichMoy)
         return;
     FormateGrille();
     // Three grid rows, the heading row included.
@@ -288,7 +277,7 @@ void frmTarot1::AppliqueOptions()
         CalculClassement(m);
     AfficheMoyennes();
     if (!m.OptAffichMoy)
-        TrieGrille(m, 7, QStringLiteral("D"));
+        TrieGrille(m, ColJoueur::Points, Sens::Descendant);
 }
 
 // The pictures follow the game type, which may have changed since the window
@@ -353,7 +342,8 @@ void frmTarot1::Economiseur()
 
 void frmTarot1::FormateGrille()
 {
-    const bool belote = m.TypeJeu != QLatin1String("TAROT") && m.TypeJeu != QLatin1String("BELOTEIND");
+    // Any game but Tarot and individual belote takes the headings of the teams.
+    const bool belote = m.TypeJeu != TypeJeu::Tarot && m.TypeJeu != TypeJeu::BeloteInd;
     int largeur = 0;
     for (int c = 0; c < ModeleGrille::NbColonnes; ++c) {
         const ColonneGrille &colonne = ColonnesGrille[c];
@@ -389,10 +379,9 @@ void frmTarot1::PlaceBoutonsTri()
 
 void frmTarot1::ChargeCartes()
 {
-    const bool belote = m.TypeJeu == QLatin1String("BELOTE") || m.TypeJeu == QLatin1String("BELOTEIND");
-    if (!belote && m.TypeJeu != QLatin1String("TAROT"))
+    if (m.TypeJeu == TypeJeu::Aucun)
         return;
-    const QList<QPixmap> cartes = frmPub::Cartes(belote);
+    const QList<QPixmap> cartes = CartesDuJeu(m.TypeJeu.estBelote());
     for (int i = 0; i < 3; ++i)
         Carte[i]->setPixmap(cartes[i]);
 }
@@ -415,7 +404,8 @@ void frmTarot1::AfficheHeure()
 
 void frmTarot1::GrilleTriee()
 {
-    contenuGrille->Remplit(m);
+    m_premiereAvantTri = Grid1->rowAt(0) + 1;
+    contenuGrille->Remplit();
     Grid1->premiereLigne(1);
     for (int i = 1; i <= 9; ++i)
         cmdTri[i]->setIcon(i == m.ColTri ? cmdTriOn->icon() : cmdTriOff->icon());
@@ -434,7 +424,7 @@ void frmTarot1::SelectionInitiale()
 
 void frmTarot1::ClicGrille()
 {
-    m.ModeNouveau = false;
+    m.ModeNouveau = false; // a click puts the entry form into change mode
     const QItemSelection choix = Grid1->selectionModel()->selection();
     if (!choix.isEmpty()) {
         int haut = choix.first().top(), bas = choix.first().bottom();
@@ -446,39 +436,21 @@ void frmTarot1::ClicGrille()
             droite = std::max(droite, bloc.right());
         }
         const int ligne = haut + 1;
-        if (haut == bas && ligne <= m.NbJoueurs()) {
-            m.LigneGrille = ligne;
-            if (gauche == 2 && droite == 2 && !BasculeCoche(ligne))
+        const int numero = contenuGrille->numero(ligne);
+        if (haut == bas && ligne <= m.NbJoueurs() && numero != -1) {
+            // A refused tick leaves the selection where the click put it.
+            if (gauche == ColJoueur::Coche && droite == ColJoueur::Coche && !BasculeCoche(m, numero))
                 return;
-            if (gauche == 0 || gauche == 1 || gauche == 3 || gauche == 4)
-                emit ouvreJoueur(ligne);
+            if (gauche == 0 || gauche == ColJoueur::Numero || gauche == ColJoueur::Nom || gauche == ColJoueur::Prenom)
+                OuvreJoueur(numero);
         }
     }
     SelectionInitiale();
 }
 
-bool frmTarot1::BasculeCoche(int ligne)
-{
-    if (m.Tirage == Tournoi) {
-        m.AfficheErreur(QStringLiteral("Vous ne pouvez pas modifier ces coches car vous avez choisi")
-                        + QStringLiteral(" un tirage au sort de type \"Tournoi\"."));
-        return false;
-    }
-    const int r = m.RechJoueur(contenuGrille->cellule(1, ligne).nombre());
-    if (r == -1)
-        return true;
-    const QString marque = m.Joueurs(2, r).texte() == QLatin1String("X") ? QStringLiteral(" ") : QStringLiteral("X");
-    m.Joueurs(2, r) = marque;
-    contenuGrille->ecritCellule(2, ligne, marque);
-    m.EcritJoueurs();
-    return true;
-}
-
 void frmTarot1::ClicTri(int i)
 {
-    m.plateforme.sablier(true);
-    TrieGrille(m, i, i <= 4 ? QStringLiteral("A") : QStringLiteral("D"));
-    m.plateforme.sablier(false);
+    TrieGrille(m, i, SensParDefaut(i));
 }
 
 void frmTarot1::ClicScroll(int i)
@@ -486,70 +458,51 @@ void frmTarot1::ClicScroll(int i)
     if (m.MancheCourante == 0)
         return;
     // The active round moves in memory only once the rounds file says so too.
-    ChangeManches(m, [this, i] {
-        m.MancheCourante = i == 0 ? std::max(1, m.MancheCourante - 1) : std::min(m.NbManches(), m.MancheCourante + 1);
-    });
+    ChangeManches(m, m.Manches,
+                  i == 0 ? std::max(1, m.MancheCourante - 1) : std::min(m.NbManches(), m.MancheCourante + 1));
 }
 
-bool frmTarot1::Exige(bool condition, const QString &refus)
+bool frmTarot1::Permis(Bouton bouton)
 {
-    if (!condition)
+    const QString refus = RefusBouton(m, bouton);
+    if (!refus.isEmpty())
         m.AfficheErreur(refus);
-    return condition;
-}
-
-bool frmTarot1::TournoiDefini()
-{
-    return Exige(!m.TypeJeu.isEmpty(),
-                 QStringLiteral("Utilisez d'abord le bouton \"Nouveau tournoi\" afin de définir les paramètres "
-                                "du tournoi, merci."));
-}
-
-bool frmTarot1::QuatreJoueurs()
-{
-    return Exige(m.NbJoueurs() >= 4, QStringLiteral("Il faut au moins 4 joueurs pour démarrer une manche !"));
-}
-
-bool frmTarot1::MancheDefinie()
-{
-    return Exige(m.NbManches() != 0, QStringLiteral("Saisissez d'abord les horaires d'au moins une manche."));
-}
-
-bool frmTarot1::PeutSaisirTables()
-{
-    return QuatreJoueurs() && MancheDefinie();
-}
-
-bool frmTarot1::PeutSaisirScores()
-{
-    return MancheDefinie() && QuatreJoueurs()
-        && Exige(EtatSaisieManche(m).TablesManche,
-                 QStringLiteral("Saisissez d'abord les constitutions de tables pour cette manche ")
-                     + QStringLiteral("(ou effectuez un tirage au sort)."));
-}
-
-bool frmTarot1::PeutCocher()
-{
-    return Exige(m.NbJoueurs() != 0, QStringLiteral("La grille est vide, il n'y aucun joueur à cocher."))
-        && Exige(m.Tirage != Tournoi, QStringLiteral("Vous ne pouvez pas modifier les coches car vous avez choisi")
-                                          + QStringLiteral(" un tirage au sort de type \"Tournoi\"."));
+    return refus.isEmpty();
 }
 
 void frmTarot1::Recalcule()
 {
-    m.plateforme.sablier(true);
+    const Sablier sablier(m.plateforme);
     CalculClassement(m);
-    m.plateforme.sablier(false);
+}
+
+void frmTarot1::OuvreJoueur(int numero)
+{
+    auto *fenetre = frmSaiJou::Ouvre(m, numero, this);
+    connect(fenetre, &frmSaiJou::defileGrille, Grid1, &GrilleFixe::premiereLigne);
+    // The grid stays near the rows it showed, one row up since one has gone.
+    connect(fenetre, &frmSaiJou::joueurSupprime, this,
+            [this] { Grid1->premiereLigne(std::max(m_premiereAvantTri - 1, 1)); });
 }
 
 void frmTarot1::Inscription()
 {
-    frmSaiJou::Ouvre(m, *this, 0);
+    OuvreJoueur(0);
+}
+
+void frmTarot1::MontreLigne(int ligne)
+{
+    Grid1->premiereLigne(std::max(1, std::min(ligne, m.NbJoueurs() - (LignesVisibles - 1))));
+    const QModelIndex debut = contenuGrille->index(ligne - 1, ColJoueur::Numero);
+    QItemSelectionModel *selection = Grid1->selectionModel();
+    selection->setCurrentIndex(debut, QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(debut, contenuGrille->index(ligne - 1, ColJoueur::MoyParties)),
+                      QItemSelectionModel::ClearAndSelect);
 }
 
 void frmTarot1::Cocher()
 {
-    auto *dialogue = new frmConfirm(m, *contenuGrille, this);
+    auto *dialogue = new frmConfirm(m, this);
     dialogue->setAttribute(Qt::WA_DeleteOnClose);
     dialogue->open();
 }
@@ -562,7 +515,9 @@ void frmTarot1::SaisieManches()
             fenetre->activateWindow();
             return;
         }
-    (new frmSaiMan(m, this))->show();
+    auto *fenetre = new frmSaiMan(m, this);
+    fenetre->setAttribute(Qt::WA_DeleteOnClose);
+    fenetre->show();
 }
 
 void frmTarot1::OuvreSaisieTables()
@@ -585,37 +540,20 @@ void frmTarot1::FinGrille()
     Grid1->premiereLigne(std::max(1, m.NbJoueurs() - (LignesVisibles - 1)));
 }
 
-QList<int> frmTarot1::OrdreGrille() const
-{
-    // The grid keeps its own copy of the order: TabTri may serve other sorts since.
-    QList<int> ordre;
-    for (int ligne = 1; ligne <= contenuGrille->nbLignes(); ++ligne) {
-        const int r = m.RechJoueur(contenuGrille->cellule(1, ligne).nombre());
-        if (r != -1)
-            ordre << r;
-    }
-    return ordre;
-}
-
 void frmTarot1::Tirage()
 {
-    TirageAuSort(m, OrdreGrille());
+    TirageAuSort(m);
 }
 
 void frmTarot1::Options()
 {
-    frmOpt dialogue(m, this, this);
+    frmOpt dialogue(m, QString(), this);
     dialogue.exec();
 }
 
 void frmTarot1::Aide()
 {
-    m.plateforme.ouvreDocument(m.CheminAide(QStringLiteral("sommaire.html")));
-}
-
-void frmTarot1::Apropos()
-{
-    (new frmPub(this))->show();
+    m.OuvreAide(QStringLiteral("sommaire.html"));
 }
 
 namespace {
@@ -640,17 +578,12 @@ void frmTarot1::AfficheTables()
 
 void frmTarot1::OuvreFiche()
 {
-    MontreSeule(this, new frmDetail(m, *Grid1, *contenuGrille, this));
+    auto *fiche = new frmDetail(m, this);
+    connect(fiche, &frmDetail::montreLigne, this, &frmTarot1::MontreLigne);
+    MontreSeule(this, fiche);
 }
 
 void frmTarot1::ImprimeClassement()
 {
-    const QList<int> ordre = OrdreGrille();
-    m.plateforme.sablier(true);
-    ImprimeGrille(m, ordre);
-    m.plateforme.sablier(false);
-    // The wait window, shown while a document is prepared, goes once it is done.
-    for (QWidget *fenetre : QApplication::topLevelWidgets())
-        if (auto *patience = qobject_cast<frmPatience *>(fenetre))
-            patience->close();
+    ImprimeGrille(m);
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "ranking/animation.h"
+#include "ranking/conditions.h"
 
 #include <QWidget>
 #include <array>
 
-class GrilleClassement;
+class GrilleFixe;
 class Modele;
 class ModeleGrille;
 class QLabel;
@@ -18,13 +19,15 @@ class frmTarot1 : public QWidget
 {
     Q_OBJECT
 public:
+    // The window of the tournament the model holds; the windows it opens
+    // belong to it and close with it.
     explicit frmTarot1(Modele &m, QWidget *parent = nullptr);
-    ~frmTarot1() override;
 
     // Caption: tournament name and today's date.
     void AfficheTitre();
-    // Applies the options of the tournament to the window.
-    void AppliqueOptions();
+    // Applies the options of the tournament to the window; the grid is laid
+    // out and ranked again when the averages option was not `ancienAffichMoy`.
+    void AppliqueOptions(bool ancienAffichMoy);
     // Widths, heights, headings and alignment of the ranking grid.
     void FormateGrille();
     // The three card pictures of the game type.
@@ -36,8 +39,7 @@ public:
     // The time of day, "HH:NN".
     void AfficheHeure();
 
-    GrilleClassement *Grid1;
-    // What the grid shows, for the windows that read or rewrite its rows.
+    GrilleFixe *Grid1;
     ModeleGrille *contenuGrille;
 
     std::array<QPushButton *, 10> cmdTri{}; // elements 1 to 9, above grid columns 1 to 9
@@ -74,8 +76,8 @@ public:
 signals:
     // Escape: the program ends.
     void finProgramme();
-    // A click on the number or the name of an entrant: his entry form, grid row from 1.
-    void ouvreJoueur(int ligne);
+    // "A propos ...": the about window.
+    void aPropos();
 
 private:
     QLayout *CreeBarre();
@@ -93,19 +95,14 @@ private:
     void InitAnimation();
 
     void ClicGrille();
-    // Turns the tick of the entrant shown in a grid row; false when refused.
-    bool BasculeCoche(int ligne);
     void ClicTri(int i);
     void ClicScroll(int i);
-
-    // Preconditions of the buttons: each shows its refusal.
-    bool Exige(bool condition, const QString &refus);
-    bool TournoiDefini();
-    bool QuatreJoueurs();
-    bool MancheDefinie();
-    bool PeutSaisirTables();
-    bool PeutSaisirScores();
-    bool PeutCocher();
+    // Whether a button may act now; its refusal is shown otherwise.
+    bool Permis(Bouton bouton);
+    // Brings a grid row into view and selects it, as the player sheet asks.
+    void MontreLigne(int ligne);
+    // The entry form, for a new entrant (0) or for the entrant with this number.
+    void OuvreJoueur(int numero);
 
     void Recalcule();
     void Inscription();
@@ -116,10 +113,7 @@ private:
     void OuvreSaisieTables();
     void OuvreSaisieScores();
     void FinGrille();
-    // The draw of the current round's tables; the strongest are taken as the grid shows them.
     void Tirage();
-    // The Joueurs rows in the order the grid shows them.
-    QList<int> OrdreGrille() const;
     void Options();
     // The table lists of the current round and the player sheet, one window of
     // each at a time; the ranking printout in the order of the grid.
@@ -132,9 +126,10 @@ private:
     void TopMinute();
     void TopCartes();
     void Economiseur();
-    void Apropos();
 
     Modele &m;
     QWidget *bandeauTri;
     AnimationCartes cartes;
+    // First row in view before the last sort, which brings the grid back to the top.
+    int m_premiereAvantTri = 1;
 };

@@ -1,26 +1,22 @@
 #include "ranking/grilleclassement.h"
 #include "store/modele.h"
 
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QScrollBar>
+ModeleGrille::ModeleGrille(const Modele &modele, QObject *parent) : QAbstractTableModel(parent), m(modele)
+{
+    connect(&m, &Modele::joueursChanges, this, &ModeleGrille::Rafraichit);
+}
 
-void ModeleGrille::Remplit(const Modele &m)
+void ModeleGrille::Remplit()
 {
     beginResetModel();
-    const int n = m.TabTri.nbLignes();
-    m_cellules.assign(std::size_t(n) * NbColonnes, Cellule());
-    auto ligne = m_cellules.begin();
-    for (int i = 1; i <= n; ++i, ligne += NbColonnes) {
-        const int r = int(m.TabTri(1, i).nombre());
-        ligne[0] = i;
-        for (int c = 1; c <= 4; ++c)
-            ligne[c] = m.Joueurs(c, r);
-        for (int c = 5; c <= 9; ++c)
-            if (m.Joueurs(c, r).nombre() != SansValeur)
-                ligne[c] = m.Joueurs(c, r);
-    }
+    m_numeros = m.OrdreGrille;
     endResetModel();
+}
+
+void ModeleGrille::Rafraichit()
+{
+    if (nbLignes() > 0)
+        emit dataChanged(index(0, 0), index(nbLignes() - 1, NbColonnes - 1), {Qt::DisplayRole});
 }
 
 void ModeleGrille::fixeColonne(int colonne, const QString &titre, Qt::Alignment alignement)
@@ -35,25 +31,6 @@ void ModeleGrille::fixeTitre(int colonne, const QString &titre)
     emit headerDataChanged(Qt::Horizontal, colonne, colonne);
 }
 
-bool ModeleGrille::dansCorps(int colonne, int ligne) const
-{
-    return colonne >= 0 && colonne < NbColonnes && ligne >= 1 && ligne <= nbLignes();
-}
-
-Cellule ModeleGrille::cellule(int colonne, int ligne) const
-{
-    return dansCorps(colonne, ligne) ? m_cellules[std::size_t(ligne - 1) * NbColonnes + colonne] : Cellule();
-}
-
-void ModeleGrille::ecritCellule(int colonne, int ligne, const Cellule &valeur)
-{
-    if (!dansCorps(colonne, ligne))
-        return;
-    m_cellules[std::size_t(ligne - 1) * NbColonnes + colonne] = valeur;
-    const QModelIndex position = index(ligne - 1, colonne);
-    emit dataChanged(position, position, {Qt::DisplayRole});
-}
-
 int ModeleGrille::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : nbLignes();
@@ -66,11 +43,21 @@ int ModeleGrille::columnCount(const QModelIndex &parent) const
 
 QVariant ModeleGrille::data(const QModelIndex &index, int role) const
 {
-    if (role == Qt::DisplayRole)
-        return cellule(index.column(), index.row() + 1).texte();
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_alignements[index.column()]);
-    return {};
+    if (role != Qt::DisplayRole)
+        return {};
+    const int colonne = index.column();
+    if (colonne == 0)
+        return QString::number(index.row() + 1);
+    // An entrant deleted since the last sort leaves his row empty until the next one.
+    const int r = m.RechJoueur(numero(index.row() + 1));
+    if (r == -1)
+        return QString();
+    const Cellule &cellule = m.Joueurs(colonne, r);
+    if (colonne >= ColJoueur::Manches && cellule.nombre() == SansValeur)
+        return QString();
+    return cellule.texte();
 }
 
 QVariant ModeleGrille::headerData(int section, Qt::Orientation orientation, int role) const
@@ -78,63 +65,4 @@ QVariant ModeleGrille::headerData(int section, Qt::Orientation orientation, int 
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < NbColonnes)
         return m_titres[section];
     return {};
-}
-
-GrilleClassement::GrilleClassement(QWidget *parent) : QTableView(parent)
-{
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // A click resets the selection to the first cell without moving the view.
-    setAutoScroll(false);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setDefaultAlignment(Qt::Alignment(QFlag(Qt::AlignCenter | Qt::TextWordWrap)));
-}
-
-void GrilleClassement::premiereLigne(int ligne)
-{
-    // The scroll range follows the rows only once the pending layout is done.
-    executeDelayedItemsLayout();
-    updateGeometries();
-    verticalScrollBar()->setValue(ligne - 1);
-}
-
-void GrilleClassement::keyPressEvent(QKeyEvent *evenement)
-{
-    switch (evenement->key()) {
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_End:
-    case Qt::Key_Home:
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        evenement->accept();
-        return;
-    default:
-        QTableView::keyPressEvent(evenement);
-    }
-}
-
-void GrilleClassement::mousePressEvent(QMouseEvent *evenement)
-{
-    // A click beside the rows selects nothing, rather than keeping the last selection.
-    if (!indexAt(evenement->position().toPoint()).isValid())
-        clearSelection();
-    QTableView::mousePressEvent(evenement);
-}
-
-void GrilleClassement::mouseReleaseEvent(QMouseEvent *evenement)
-{
-    QTableView::mouseReleaseEvent(evenement);
-    if (evenement->button() != Qt::RightButton)
-        emit clic();
 }

@@ -54,7 +54,7 @@ QString FinMancheCourante(const Modele &m)
 {
     if (m.MancheCourante < 1 || m.MancheCourante > m.NbManches())
         return {};
-    return m.Manches(3, m.MancheCourante).texte();
+    return m.Manches(ColManche::Fin, m.MancheCourante).texte();
 }
 
 TopHorloge LitHorloge(Modele &m, const QString &minutePrecedente)

@@ -68,11 +68,6 @@ QStringList Pagine(const std::function<QStringList(int page)> &entete, const QLi
     return lignes;
 }
 
-bool PlacesNommees(const Modele &m)
-{
-    return !m.Decalage[1].estVide();
-}
-
 QString NomJoueur(const Modele &m, double numero, int colonne)
 {
     const int r = m.RechJoueur(numero);

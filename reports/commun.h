@@ -32,9 +32,6 @@ QStringList EntetePage(const Modele &m, const QDateTime &quand, int page);
 QStringList Pagine(const std::function<QStringList(int page)> &entete, const QList<QStringList> &enregistrements,
                    int limite);
 
-// Whether the seats of the tables are named: the table offsets are set.
-bool PlacesNommees(const Modele &m);
-
 // Column 3 (name) or 4 (first name) of the entrant with this number; empty
 // when no entrant has it.
 QString NomJoueur(const Modele &m, double numero, int colonne);

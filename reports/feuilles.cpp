@@ -126,12 +126,12 @@ QStringList Feuille(const Modele &m, const QDateTime &quand, double table, const
            << QStringLiteral("                                    Manche n° : ") + Cadrer(m.MancheCourante, 4)
            << QStringLiteral("                                    Table  n° : ") + Cadrer(table, 4)
            << QStringLiteral(" ");
-    if (m.TypeJeu == u"BELOTE")
+    if (m.TypeJeu == TypeJeu::Belote)
         lignes += CorpsBelote(s, parties);
-    else if (m.TypeJeu == u"BELOTEIND")
+    else if (m.TypeJeu == TypeJeu::BeloteInd)
         lignes += CorpsBeloteIndividuelle(s, parties);
     else
-        lignes += CorpsTarot(s, parties, PlacesNommees(m));
+        lignes += CorpsTarot(s, parties, m.PlacesNommees());
     lignes << QStringLiteral("\f");
     return lignes;
 }
@@ -142,7 +142,7 @@ int PartiesManche(const Modele &m)
 {
     if (m.MancheCourante < 1 || m.MancheCourante > m.NbManches())
         return 0;
-    return Entier16(m.Manches(4, m.MancheCourante).nombre());
+    return Entier16(m.Manches(ColManche::Parties, m.MancheCourante).nombre());
 }
 
 bool PartiesRenseignees(Modele &m)
@@ -184,15 +184,16 @@ QStringList LignesFeuilles(const Modele &m, int table)
     const int parTable = m.NbParTable();
     QStringList lignes;
     Sieges sieges;
+    const std::vector<int> places = PlacesDansTables(m);
     for (int k = 1; k <= m.NbScores(); ++k) {
-        const double tableLigne = m.Scores(2, k).nombre();
-        if (m.Scores(1, k).nombre() != m.MancheCourante || (table != 0 && tableLigne != table))
+        const double tableLigne = m.Scores(ColScore::Table, k).nombre();
+        if (m.Scores(ColScore::Manche, k).nombre() != m.MancheCourante || (table != 0 && tableLigne != table))
             continue;
-        const int place = PlaceDansTable(m, k);
+        const int place = places[k];
         if (place > parTable)
             continue;
-        const double numero = m.Scores(4, k).nombre();
-        sieges[place] = {numero, NomJoueur(m, numero, 3), NomJoueur(m, numero, 4)};
+        const double numero = m.Scores(ColScore::Joueur, k).nombre();
+        sieges[place] = {numero, NomJoueur(m, numero, ColJoueur::Nom), NomJoueur(m, numero, ColJoueur::Prenom)};
         if (place == parTable)
             lignes += Feuille(m, quand, tableLigne, sieges);
     }

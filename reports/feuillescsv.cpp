@@ -17,17 +17,19 @@ QStringList LignesFeuillesCsv(const Modele &m)
     // Tables of each entrant by round; the first table met in a round is kept.
     std::map<double, QStringList> tables;
     for (int k = 1; k <= m.NbScores(); ++k) {
-        QStringList &t = tables[m.Scores(4, k).nombre()];
+        QStringList &t = tables[m.Scores(ColScore::Joueur, k).nombre()];
         if (t.isEmpty())
             t.resize(manches);
-        const int r = int(m.Scores(1, k).nombre());
+        const int r = int(m.Scores(ColScore::Manche, k).nombre());
         if (r >= 1 && r <= manches && t[r - 1].isEmpty())
-            t[r - 1] = TexteNombre(m.Scores(2, k).nombre());
+            t[r - 1] = TexteNombre(m.Scores(ColScore::Table, k).nombre());
     }
 
     QStringList lignes{titres.join(u';')};
     for (const auto &[numero, t] : tables)
-        lignes << (QStringList{m.NomTournoi, TexteNombre(numero), NomJoueur(m, numero, 3), NomJoueur(m, numero, 4)} + t)
+        lignes << (QStringList{m.NomTournoi, TexteNombre(numero), NomJoueur(m, numero, ColJoueur::Nom),
+                               NomJoueur(m, numero, ColJoueur::Prenom)}
+                   + t)
                       .join(u';');
     return lignes;
 }

@@ -18,19 +18,35 @@ QString LigneTableau(const QString &debut, double manche, double parties, double
 Fiche FicheJoueur(const Modele &m, int ligneJoueur, int ligneGrille)
 {
     const TableCellules &j = m.Joueurs;
-    Fiche fiche{j(1, ligneJoueur).texte(), j(3, ligneJoueur).texte(), j(4, ligneJoueur).texte(), {},
+    Fiche fiche{j(ColJoueur::Numero, ligneJoueur).texte(), j(ColJoueur::Nom, ligneJoueur).texte(),
+                j(ColJoueur::Prenom, ligneJoueur).texte(), {},
                 QString::number(ligneGrille) + u'/' + QString::number(m.NbJoueurs())};
-    for (int c = 5; c <= 9; ++c)
+    for (int c = ColJoueur::Manches; c <= ColJoueur::MoyParties; ++c)
         if (j(c, ligneJoueur).nombre() != SansValeur)
-            fiche.valeurs[c - 5] = j(c, ligneJoueur).texte();
+            fiche.valeurs[c - ColJoueur::Manches] = j(c, ligneJoueur).texte();
     return fiche;
+}
+
+int LigneDuNumero(const Modele &m, double numero)
+{
+    return int(m.OrdreGrille.indexOf(numero)) + 1;
+}
+
+int LigneDuNom(const Modele &m, const QString &texte, int debut)
+{
+    for (int ligne = std::max(debut, 1); ligne <= m.OrdreGrille.size(); ++ligne) {
+        const int r = m.RechJoueur(m.OrdreGrille[ligne - 1]);
+        if (r != -1 && m.Joueurs(ColJoueur::Nom, r).texte().contains(texte, Qt::CaseInsensitive))
+            return ligne;
+    }
+    return 0;
 }
 
 QList<int> ScoresJoueur(const Modele &m, double numero)
 {
     QList<int> lignes;
     for (int k = 1; k <= m.NbScores(); ++k)
-        if (m.Scores(4, k).nombre() == numero)
+        if (m.Scores(ColScore::Joueur, k).nombre() == numero)
             lignes << k;
     return lignes;
 }
@@ -53,8 +69,8 @@ QStringList LignesFiche(const Modele &m, const Fiche &fiche)
            << QStringLiteral("                      ! N° manche   ! Nbre parties  ! Nbre points !")
            << bordure;
     for (int k : ScoresJoueur(m, ValeurNumerique(fiche.numero)))
-        lignes << LigneTableau(marge, m.Scores(1, k).nombre(), Entier16(m.Scores(3, k).nombre()),
-                               m.Scores(5, k).nombre());
+        lignes << LigneTableau(marge, m.Scores(ColScore::Manche, k).nombre(),
+                               Entier16(m.Scores(ColScore::Parties, k).nombre()), m.Scores(ColScore::Points, k).nombre());
     lignes << bordure
            << LigneTableau(QStringLiteral("             Totaux   !        "), ValeurNumerique(fiche.valeurs[0]),
                            ValeurNumerique(fiche.valeurs[1]), ValeurNumerique(fiche.valeurs[2]))

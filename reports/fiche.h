@@ -22,6 +22,12 @@ struct Fiche
 // `ligneGrille` of the ranking grid.
 Fiche FicheJoueur(const Modele &m, int ligneJoueur, int ligneGrille);
 
+// Row of the ranking grid (from 1) showing the entrant with this number; 0 when none does.
+int LigneDuNumero(const Modele &m, double numero);
+// First row of the ranking grid, from `debut` on, whose name contains `texte`
+// without regard to case; 0 when none does.
+int LigneDuNom(const Modele &m, const QString &texte, int debut);
+
 // The Scores rows of the entrant with this number, in Scores order.
 QList<int> ScoresJoueur(const Modele &m, double numero);
 

@@ -1,9 +1,9 @@
 #include "reports/frmDetail.h"
-#include "ranking/grilleclassement.h"
 #include "reports/fiche.h"
-#include "store/chaine.h"
-#include "store/clavier.h"
-#include "store/controles.h"
+#include "widgets/grille.h"
+#include "widgets/chaine.h"
+#include "widgets/clavier.h"
+#include "widgets/controles.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -18,18 +18,10 @@
 
 namespace {
 
-// The ranking grid shows 24 rows at once.
-constexpr int LignesVisibles = 24;
-
-// Sizes of Grid4 in twips, shown at 15 twips a pixel.
+// Sizes of Grid4 in twips.
 constexpr int HauteurTitres = 480;
 constexpr int HauteurLigne = 225;
 constexpr int LargeurColonne = 1000;
-
-int Pixels(int twips)
-{
-    return qRound(twips / 15.0);
-}
 
 // Letters typed in the name box come out in upper case.
 class Majuscules : public QObject
@@ -63,13 +55,12 @@ QLineEdit *Boite(QWidget *parent, const QString &nom, bool lectureSeule)
 
 } // namespace
 
-frmDetail::frmDetail(Modele &modele, GrilleClassement &grilleClassement, ModeleGrille &contenu, QWidget *parent)
-    : QWidget(parent, Qt::Window), m(modele), grille(grilleClassement), contenuGrille(contenu)
+frmDetail::frmDetail(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Window), m(modele)
 {
     setObjectName(QStringLiteral("frmDetail"));
     setWindowTitle(QStringLiteral("Fiche individuelle joueur(se)"));
 
-    const bool equipes = m.TypeJeu == u"BELOTE";
+    const bool equipes = m.TypeJeu.estEquipes();
     const QString textes[] = {
         QString(),
         QStringLiteral("N°"),
@@ -123,7 +114,7 @@ frmDetail::frmDetail(Modele &modele, GrilleClassement &grilleClassement, ModeleG
     connect(cmdImpr, &QPushButton::clicked, this, &frmDetail::Imprime);
     connect(cmdFin, &QPushButton::clicked, this, &QWidget::close);
 
-    Grid4 = new GrilleClassement(this);
+    Grid4 = new GrilleFixe(this);
     Grid4->setObjectName(QStringLiteral("Grid4"));
     contenuFiche = new QStandardItemModel(this);
     Grid4->setModel(contenuFiche);
@@ -189,24 +180,6 @@ void frmDetail::ActiveBoutons(bool actifs)
     cmdImpr->setEnabled(actifs);
 }
 
-void frmDetail::PositionneGrille()
-{
-    const int ligne = m.LigneGrille;
-    grille.premiereLigne(std::max(1, std::min(ligne, m.NbJoueurs() - (LignesVisibles - 1))));
-    const QModelIndex debut = contenuGrille.index(ligne - 1, 1);
-    QItemSelectionModel *selection = grille.selectionModel();
-    selection->setCurrentIndex(debut, QItemSelectionModel::NoUpdate);
-    selection->select(QItemSelection(debut, contenuGrille.index(ligne - 1, 9)), QItemSelectionModel::ClearAndSelect);
-}
-
-int frmDetail::ChercheLigne(int debut, const std::function<bool(int)> &trouve)
-{
-    for (m.LigneGrille = debut; m.LigneGrille <= m.NbJoueurs(); ++m.LigneGrille)
-        if (trouve(m.LigneGrille))
-            return m.LigneGrille;
-    return 0;
-}
-
 void frmDetail::Recherche()
 {
     const double numero = ValeurNumerique(txtNum->text());
@@ -217,16 +190,17 @@ void frmDetail::Recherche()
         m.AfficheErreur(QStringLiteral("Remplissez le n° OU le nom s.v.p."));
         return;
     }
-    m.plateforme.sablier(true);
+    const Sablier sablier(m.plateforme);
     bool trouve;
     if (numero != 0) {
         ActiveBoutons(false);
-        const int ligne = ChercheLigne(1, [&](int l) { return contenuGrille.cellule(1, l).nombre() == numero; });
+        const int ligne = LigneDuNumero(m, numero);
         trouve = ligne != 0;
         if (trouve) {
-            PositionneGrille();
+            m_ligneGrille = ligne;
+            emit montreLigne(ligne);
             cmdImpr->setEnabled(true);
-            m.JoueurCourant = m.RechJoueur(contenuGrille.cellule(1, ligne).nombre());
+            m_joueurCourant = m.RechJoueur(numero);
         } else {
             m.AfficheErreur(QStringLiteral("Joueur(se) n° ") + TexteSigne(numero) + QStringLiteral(" pas trouvé"));
         }
@@ -237,44 +211,42 @@ void frmDetail::Recherche()
     }
     if (trouve)
         AfficheFiche();
-    m.plateforme.sablier(false);
 }
 
 bool frmDetail::RechNomSuivant(int debut)
 {
-    const int ligne = ChercheLigne(debut, [this](int l) {
-        return contenuGrille.cellule(3, l).texte().contains(texteCherche, Qt::CaseInsensitive);
-    });
+    const int ligne = LigneDuNom(m, texteCherche, debut);
     if (ligne == 0) {
-        m.JoueurCourant = m.NbJoueurs() + 1;
+        m_ligneGrille = m.NbJoueurs() + 1;
+        m_joueurCourant = m.NbJoueurs() + 1;
         ActiveBoutons(false);
         m.AfficheErreur(QStringLiteral("Joueur(se) dont le nom contient ") + texteCherche
                         + QStringLiteral(" pas trouvé"));
         return false;
     }
-    PositionneGrille();
-    m.JoueurCourant = m.RechJoueur(contenuGrille.cellule(1, ligne).nombre());
+    m_ligneGrille = ligne;
+    emit montreLigne(ligne);
+    m_joueurCourant = m.RechJoueur(m.OrdreGrille[ligne - 1]);
     ActiveBoutons(true);
     return true;
 }
 
 void frmDetail::Suivant()
 {
-    if (!RechNomSuivant(m.LigneGrille + 1))
+    if (!RechNomSuivant(m_ligneGrille + 1))
         return;
-    m.plateforme.sablier(true);
+    const Sablier sablier(m.plateforme);
     FormateGrilleFiche();
     AfficheFiche();
-    m.plateforme.sablier(false);
 }
 
 void frmDetail::AfficheFiche()
 {
-    const int r = m.JoueurCourant;
+    const int r = m_joueurCourant;
     // A grid older than the players file may name someone no longer there.
     if (r < 1 || r > m.NbJoueurs())
         return;
-    const Fiche fiche = FicheJoueur(m, r, m.LigneGrille);
+    const Fiche fiche = FicheJoueur(m, r, m_ligneGrille);
     txtNum->setText(fiche.numero);
     txtNom->setText(fiche.nom);
     txtPrenom->setText(fiche.prenom);
@@ -286,11 +258,11 @@ void frmDetail::AfficheFiche()
     // One row per table of the entrant, then the empty row the grid keeps last.
     VideGrilleFiche();
     int ligne = 0;
-    for (int k : ScoresJoueur(m, m.Joueurs(1, r).nombre())) {
+    for (int k : ScoresJoueur(m, m.Joueurs(ColJoueur::Numero, r).nombre())) {
         contenuFiche->setRowCount(ligne + 2);
-        EcritCase(ligne, 0, TexteNombre(m.Scores(1, k).nombre()));
-        EcritCase(ligne, 1, QString::number(Entier16(m.Scores(3, k).nombre())));
-        EcritCase(ligne, 2, m.Scores(5, k).texte());
+        EcritCase(ligne, 0, TexteNombre(m.Scores(ColScore::Manche, k).nombre()));
+        EcritCase(ligne, 1, QString::number(Entier16(m.Scores(ColScore::Parties, k).nombre())));
+        EcritCase(ligne, 2, m.Scores(ColScore::Points, k).texte());
         ++ligne;
     }
 }
@@ -313,7 +285,6 @@ void frmDetail::Imprime()
                       txtPrenom->text(),
                       {Text1->text(), Text2->text(), Text3->text(), Text4->text(), Text5->text()},
                       Text6->text()};
-    m.plateforme.sablier(true);
+    const Sablier sablier(m.plateforme);
     ImprimeFiche(m, fiche);
-    m.plateforme.sablier(false);
 }

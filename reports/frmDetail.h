@@ -2,11 +2,9 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 
-class GrilleClassement;
+class GrilleFixe;
 class Modele;
-class ModeleGrille;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,12 +17,8 @@ class frmDetail : public QWidget
 {
     Q_OBJECT
 public:
-    // grille and contenuGrille: the ranking grid and what it shows.
-    frmDetail(Modele &m, GrilleClassement &grille, ModeleGrille &contenuGrille, QWidget *parent = nullptr);
+    explicit frmDetail(Modele &m, QWidget *parent = nullptr);
 
-    // Brings grid row LigneGrille into view, as near the top as the rows
-    // below allow, and selects its columns 1 to 9.
-    void PositionneGrille();
     // Looks for the searched text in the names of the grid from row `debut`
     // on; shows the error box and disables the next and print buttons when
     // no one is found.
@@ -38,25 +32,27 @@ public:
     std::array<QLabel *, 8> Label{}; // elements 1 to 7
     QLineEdit *txtNum, *txtNom, *txtPrenom;
     QPushButton *cmdOK, *cmdSuiv, *cmdEfface, *cmdImpr, *cmdFin;
-    GrilleClassement *Grid4;
+    GrilleFixe *Grid4;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6;
+
+signals:
+    // The ranking grid should bring this row into view and select it.
+    void montreLigne(int ligne);
 
 private:
     void Recherche();
     void Suivant();
     void Efface();
     void Imprime();
-    // Grid row, from `debut` on, whose cell satisfies the test; LigneGrille
-    // follows the rows examined and ends past the last one when none does.
-    int ChercheLigne(int debut, const std::function<bool(int ligne)> &trouve);
     // Back to one empty row under the headings.
     void VideGrilleFiche();
     void EcritCase(int ligne, int colonne, const QString &texte);
     void ActiveBoutons(bool actifs);
 
     Modele &m;
-    GrilleClassement &grille;
-    ModeleGrille &contenuGrille;
+    // The entrant shown: his row in the ranking grid and in Joueurs.
+    int m_ligneGrille = 0;
+    int m_joueurCourant = -1;
     QStandardItemModel *contenuFiche;
     // txtNom at the time of the last search by name.
     QString texteCherche;

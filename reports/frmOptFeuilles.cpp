@@ -1,5 +1,5 @@
 #include "reports/frmOptFeuilles.h"
-#include "store/controles.h"
+#include "widgets/controles.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,11 +1,11 @@
 #include "reports/frmRepart.h"
-#include "ranking/grilleclassement.h"
 #include "reports/commun.h"
 #include "reports/feuilles.h"
 #include "reports/feuillescsv.h"
 #include "reports/frmOptFeuilles.h"
 #include "scores/places.h"
-#include "store/controles.h"
+#include "widgets/controles.h"
+#include "widgets/grille.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -45,7 +45,7 @@ frmRepart::frmRepart(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     setObjectName(QStringLiteral("frmRepart"));
     setWindowTitle(QStringLiteral("Constitution des tables de la manche ") + TexteSigne(m.MancheCourante));
 
-    Grid3 = new GrilleClassement(this);
+    Grid3 = new GrilleFixe(this);
     Grid3->setObjectName(QStringLiteral("Grid3"));
     contenu = new QStandardItemModel(this);
     Grid3->setModel(contenu);
@@ -61,7 +61,7 @@ frmRepart::frmRepart(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     Label1 = Etiquette(this, QStringLiteral("Label1"),
                        QStringLiteral(" * signifie que le score du joueur n'est pas enregistré"));
 
-    connect(cmdParTable, &QPushButton::clicked, this, [this] { AfficheListe(Liste::ParTable, PlacesNommees(m)); });
+    connect(cmdParTable, &QPushButton::clicked, this, [this] { AfficheListe(Liste::ParTable, m.PlacesNommees()); });
     connect(cmdParJoueur, &QPushButton::clicked, this, [this] { AfficheListe(Liste::ParJoueur, false); });
     connect(cmdParNom, &QPushButton::clicked, this, [this] { AfficheListe(Liste::ParNom, false); });
     connect(cmdImprTable, &QPushButton::clicked, this, [this] { Imprime(Liste::ParTable); });
@@ -91,26 +91,26 @@ int frmRepart::AfficheListe(Liste liste, bool places)
 {
     const int n = PrepareRepartition(m, liste);
     const TableCellules &t = m.TabTri;
-    const QList<Colonne> colonnes = Colonnes(liste, m.TypeJeu == u"BELOTE");
+    const QList<Colonne> colonnes = Colonnes(liste, m.TypeJeu.estEquipes());
 
     contenu->clear();
     contenu->setColumnCount(int(colonnes.size()));
     contenu->setRowCount(n);
     for (int c = 0; c < colonnes.size(); ++c) {
         contenu->setHorizontalHeaderItem(c, new QStandardItem(colonnes[c].titre));
-        Grid3->setColumnWidth(c, qRound(colonnes[c].largeur / 15.0));
+        Grid3->setColumnWidth(c, Pixels(colonnes[c].largeur));
     }
     for (int i = 1; i <= n; ++i) {
-        const double numero = t(5, i).nombre();
-        const QString table = TexteNombre(t(1, i).nombre());
-        const QString nom = NomJoueur(m, numero, 3), prenom = NomJoueur(m, numero, 4);
+        const double numero = t(ColTabTri::Libre5, i).nombre();
+        const QString table = TexteNombre(t(ColTabTri::Ligne, i).nombre());
+        const QString nom = NomJoueur(m, numero, ColJoueur::Nom), prenom = NomJoueur(m, numero, ColJoueur::Prenom);
         // Elsewhere the table is followed by the mark of a score not entered.
-        const QString tableMarquee = table + u' ' + t(4, i).texte();
+        const QString tableMarquee = table + u' ' + t(ColTabTri::Libre4, i).texte();
         QStringList cases;
         switch (liste) {
         case Liste::ParTable:
-            cases = {places ? table + u' ' + NomPointCardinal(int(t(3, i).nombre())) : table, TexteNombre(numero), nom,
-                     prenom};
+            cases = {places ? table + u' ' + NomPointCardinal(int(t(ColTabTri::Cle2, i).nombre())) : table,
+                     TexteNombre(numero), nom, prenom};
             break;
         case Liste::ParJoueur: cases = {TexteNombre(numero), nom, prenom, tableMarquee}; break;
         case Liste::ParNom: cases = {nom, prenom, tableMarquee}; break;
@@ -123,9 +123,8 @@ int frmRepart::AfficheListe(Liste liste, bool places)
 
 void frmRepart::Imprime(Liste liste)
 {
-    m.plateforme.sablier(true);
+    const Sablier sablier(m.plateforme);
     ImprimeListe(m, liste);
-    m.plateforme.sablier(false);
 }
 
 void frmRepart::FeuillesDeMarque()
@@ -136,9 +135,8 @@ void frmRepart::FeuillesDeMarque()
     if (choix.isEmpty())
         return;
     if (choix == u"CSV") {
-        m.plateforme.sablier(true);
+        const Sablier sablier(m.plateforme);
         ImprimeFeuillesCsv(m);
-        m.plateforme.sablier(false);
         return;
     }
     if (!PartiesRenseignees(m))
@@ -146,7 +144,6 @@ void frmRepart::FeuillesDeMarque()
     const std::optional<int> table = DemandeTableFeuilles(m);
     if (!table)
         return;
-    m.plateforme.sablier(true);
+    const Sablier sablier(m.plateforme);
     ImprimeFeuilles(m, *table);
-    m.plateforme.sablier(false);
 }

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class GrilleClassement;
+class GrilleFixe;
 class Modele;
 class QLabel;
 class QPushButton;
@@ -18,7 +18,7 @@ class frmRepart : public QWidget
 public:
     explicit frmRepart(Modele &m, QWidget *parent = nullptr);
 
-    GrilleClassement *Grid3;
+    GrilleFixe *Grid3;
     QPushButton *cmdParTable, *cmdParJoueur, *cmdParNom;
     QPushButton *cmdImprTable, *cmdImprJoueur, *cmdImprNom;
     QPushButton *cmdImprFM;

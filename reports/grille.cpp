@@ -22,32 +22,35 @@ QString LigneJoueur(const Modele &m, int position, int r)
 {
     const TableCellules &j = m.Joueurs;
     const QString sep = QStringLiteral("  ");
-    QString ligne = Marge + Cadrer(position, 3) + sep + Cadrer(j(1, r).nombre(), 3) + sep + Cadrer(j(3, r).texte(), 15)
-                    + sep + Cadrer(j(4, r).texte(), 15);
+    QString ligne = Marge + Cadrer(position, 3) + sep + Cadrer(j(ColJoueur::Numero, r).nombre(), 3) + sep
+                    + Cadrer(j(ColJoueur::Nom, r).texte(), 15) + sep + Cadrer(j(ColJoueur::Prenom, r).texte(), 15);
     constexpr int largeurs[] = {3, 3, 6, 7, 7};
-    for (int c = 5; c <= 9; ++c) {
+    for (int c = ColJoueur::Manches; c <= ColJoueur::MoyParties; ++c) {
         const double valeur = j(c, r).nombre();
-        ligne += sep + Cadrer(valeur == SansValeur ? 0.0 : valeur, largeurs[c - 5]);
+        ligne += sep + Cadrer(valeur == SansValeur ? 0.0 : valeur, largeurs[c - ColJoueur::Manches]);
     }
     return ligne;
 }
 
 } // namespace
 
-QStringList LignesGrille(const Modele &m, const QList<int> &ordre)
+QStringList LignesGrille(const Modele &m)
 {
     const QDateTime quand = m.plateforme.maintenant();
     QList<QStringList> lignes;
-    for (int i = 0; i < ordre.size(); ++i)
-        lignes.append({LigneJoueur(m, i + 1, ordre[i])});
+    for (int i = 0; i < m.OrdreGrille.size(); ++i) {
+        const int r = m.RechJoueur(m.OrdreGrille[i]);
+        if (r != -1)
+            lignes.append({LigneJoueur(m, i + 1, r)});
+    }
     return Pagine([&](int page) { return EnteteGrille(m, quand, page); }, lignes, 60);
 }
 
-bool ImprimeGrille(Modele &m, const QList<int> &ordre, bool ouvrirEditeur)
+bool ImprimeGrille(Modele &m, bool ouvrirEditeur)
 {
     if (m.NbJoueurs() == 0) {
         m.AfficheErreur(QStringLiteral("La grille est vide, il n'y a rien à imprimer."));
         return false;
     }
-    return ImprimeTexte(m, QStringLiteral("GRILLE.TXT"), LignesGrille(m, ordre), ouvrirEditeur);
+    return ImprimeTexte(m, QStringLiteral("GRILLE.TXT"), LignesGrille(m), ouvrirEditeur);
 }

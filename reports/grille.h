@@ -5,9 +5,8 @@
 
 class Modele;
 
-// GRILLE.TXT: the ranking as the grid shows it. `ordre` holds the Joueurs row
-// of each grid position, first position first.
-QStringList LignesGrille(const Modele &m, const QList<int> &ordre);
+// GRILLE.TXT: the ranking in the order of the grid.
+QStringList LignesGrille(const Modele &m);
 
 // Prints the ranking through the text channel; an empty grid is refused in the error box.
-bool ImprimeGrille(Modele &m, const QList<int> &ordre, bool ouvrirEditeur = true);
+bool ImprimeGrille(Modele &m, bool ouvrirEditeur = true);

@@ -10,18 +10,18 @@ namespace {
 
 Cellule Cle(const Modele &m, Liste liste, int ligne)
 {
-    const double numero = m.Scores(4, ligne).nombre();
+    const double numero = m.Scores(ColScore::Joueur, ligne).nombre();
     switch (liste) {
     case Liste::ParJoueur: return Cadrer(numero, 4);
-    case Liste::ParNom: return Cadrer(NomJoueur(m, numero, 3), 19);
+    case Liste::ParNom: return Cadrer(NomJoueur(m, numero, ColJoueur::Nom), 19);
     case Liste::ParTable: break;
     }
-    return m.Scores(2, ligne).nombre();
+    return m.Scores(ColScore::Table, ligne).nombre();
 }
 
 QStringList EnteteListe(const Modele &m, const QDateTime &quand, int page, Liste liste)
 {
-    const bool equipes = m.TypeJeu == u"BELOTE";
+    const bool equipes = m.TypeJeu.estEquipes();
     QString titres, regle;
     switch (liste) {
     case Liste::ParTable:
@@ -54,13 +54,15 @@ QStringList EnteteListe(const Modele &m, const QDateTime &quand, int page, Liste
 QStringList LigneParTable(const Modele &m, int i, bool nouvelleTable)
 {
     const TableCellules &t = m.TabTri;
-    const int place = int(t(3, i).nombre());
-    const double numero = t(5, i).nombre();
-    const QString point = PlacesNommees(m) ? NomPointCardinal(place) : QString();
-    const QString debut = nouvelleTable ? Cadrer(t(1, i).nombre(), 3) + QString(4, QLatin1Char(' ')) + Cadrer(point, 6)
-                                        : QString(7, QLatin1Char(' ')) + Cadrer(point, 6);
+    const int place = int(t(ColTabTri::Cle2, i).nombre());
+    const double numero = t(ColTabTri::Libre5, i).nombre();
+    const QString point = m.PlacesNommees() ? NomPointCardinal(place) : QString();
+    const QString debut = nouvelleTable
+                              ? Cadrer(t(ColTabTri::Ligne, i).nombre(), 3) + QString(4, QLatin1Char(' ')) + Cadrer(point, 6)
+                              : QString(7, QLatin1Char(' ')) + Cadrer(point, 6);
     QStringList lignes{Marge + debut + QString(5, QLatin1Char(' ')) + Cadrer(numero, 3) + QStringLiteral("  ")
-                       + Cadrer(NomJoueur(m, numero, 3), 15) + QStringLiteral("  ") + Cadrer(NomJoueur(m, numero, 4), 15)};
+                       + Cadrer(NomJoueur(m, numero, ColJoueur::Nom), 15) + QStringLiteral("  ")
+                       + Cadrer(NomJoueur(m, numero, ColJoueur::Prenom), 15)};
     if (place == m.NbParTable())
         lignes << QStringLiteral(" ");
     return lignes;
@@ -69,23 +71,25 @@ QStringList LigneParTable(const Modele &m, int i, bool nouvelleTable)
 // The table number, then with named seats a blank and the initial of the seat.
 QString TableEtPlace(const Modele &m, int i)
 {
-    const QString table = Cadrer(m.TabTri(1, i).nombre(), 3);
-    if (!PlacesNommees(m))
+    const QString table = Cadrer(m.TabTri(ColTabTri::Ligne, i).nombre(), 3);
+    if (!m.PlacesNommees())
         return table;
-    return table + u' ' + NomPlace(m, int(m.TabTri(3, i).nombre())).left(1);
+    return table + u' ' + NomPlace(m, int(m.TabTri(ColTabTri::Cle2, i).nombre())).left(1);
 }
 
 QString LigneParJoueur(const Modele &m, int i)
 {
-    const double numero = m.TabTri(5, i).nombre();
-    return Marge + QStringLiteral("  ") + Cadrer(numero, 3) + QStringLiteral("   ") + Cadrer(NomJoueur(m, numero, 3), 15)
-           + QStringLiteral("  ") + Cadrer(NomJoueur(m, numero, 4), 15) + QStringLiteral("  ") + TableEtPlace(m, i);
+    const double numero = m.TabTri(ColTabTri::Libre5, i).nombre();
+    return Marge + QStringLiteral("  ") + Cadrer(numero, 3) + QStringLiteral("   ")
+           + Cadrer(NomJoueur(m, numero, ColJoueur::Nom), 15) + QStringLiteral("  ")
+           + Cadrer(NomJoueur(m, numero, ColJoueur::Prenom), 15) + QStringLiteral("  ") + TableEtPlace(m, i);
 }
 
 QString LigneParNom(const Modele &m, int i)
 {
-    const double numero = m.TabTri(5, i).nombre();
-    return Marge + Cadrer(NomJoueur(m, numero, 3), 19) + QStringLiteral("  ") + Cadrer(NomJoueur(m, numero, 4), 19)
+    const double numero = m.TabTri(ColTabTri::Libre5, i).nombre();
+    return Marge + Cadrer(NomJoueur(m, numero, ColJoueur::Nom), 19) + QStringLiteral("  ")
+           + Cadrer(NomJoueur(m, numero, ColJoueur::Prenom), 19)
            + QStringLiteral("  ") + Cadrer(numero, 4) + QStringLiteral("  ") + TableEtPlace(m, i);
 }
 
@@ -95,8 +99,9 @@ int PrepareRepartition(Modele &m, Liste liste)
 {
     QList<int> lignes;
     for (int k = 1; k <= m.NbScores(); ++k)
-        if (m.Scores(1, k).nombre() == m.MancheCourante)
+        if (m.Scores(ColScore::Manche, k).nombre() == m.MancheCourante)
             lignes << k;
+    const std::vector<int> places = PlacesDansTables(m);
 
     const int n = int(lignes.size());
     TableCellules &t = m.TabTri;
@@ -104,13 +109,13 @@ int PrepareRepartition(Modele &m, Liste liste)
     t.redimensionne(n);
     for (int i = 1; i <= n; ++i) {
         const int k = lignes[i - 1];
-        t(1, i) = m.Scores(2, k).nombre();
-        t(2, i) = Cle(m, liste, k);
-        t(3, i) = PlaceDansTable(m, k);
-        t(4, i) = m.Scores(5, k).estVide() ? QStringLiteral("*") : QStringLiteral(" ");
-        t(5, i) = m.Scores(4, k).nombre();
+        t(ColTabTri::Ligne, i) = m.Scores(ColScore::Table, k).nombre();
+        t(ColTabTri::Cle, i) = Cle(m, liste, k);
+        t(ColTabTri::Cle2, i) = places[k];
+        t(ColTabTri::Libre4, i) = m.Scores(ColScore::Points, k).estVide() ? QStringLiteral("*") : QStringLiteral(" ");
+        t(ColTabTri::Libre5, i) = m.Scores(ColScore::Joueur, k).nombre();
     }
-    TriShell(m, 2, QStringLiteral("A"), QStringLiteral("A"), n);
+    TriShell(m, ColJoueur::Coche, Sens::Ascendant, Sens::Ascendant, n);
     return n;
 }
 
@@ -132,7 +137,8 @@ QStringList LignesListe(Modele &m, Liste liste)
     for (int i = 1; i <= n; ++i) {
         switch (liste) {
         case Liste::ParTable:
-            enregistrements << LigneParTable(m, i, i == 1 || m.TabTri(1, i) != m.TabTri(1, i - 1));
+            enregistrements << LigneParTable(m, i,
+                                             i == 1 || m.TabTri(ColTabTri::Ligne, i) != m.TabTri(ColTabTri::Ligne, i - 1));
             break;
         case Liste::ParJoueur: enregistrements << QStringList{LigneParJoueur(m, i)}; break;
         case Liste::ParNom: enregistrements << QStringList{LigneParNom(m, i)}; break;

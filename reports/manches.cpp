@@ -16,9 +16,10 @@ QStringList LignesManches(const Modele &m)
            << cadre;
     const TableCellules &t = m.Manches;
     for (int i = 1; i <= m.NbManches(); ++i)
-        lignes << QStringLiteral("                        !        ") + TexteNombre(t(1, i).nombre())
-                      + QStringLiteral("  !  ") + t(2, i).texte() + QStringLiteral("  !  ") + t(3, i).texte()
-                      + QStringLiteral("  !      ") + Cadrer(t(4, i).nombre(), 2) + QStringLiteral("      !");
+        lignes << QStringLiteral("                        !        ") + TexteNombre(t(ColManche::Numero, i).nombre())
+                      + QStringLiteral("  !  ") + t(ColManche::Debut, i).texte() + QStringLiteral("  !  ")
+                      + t(ColManche::Fin, i).texte() + QStringLiteral("  !      ")
+                      + Cadrer(t(ColManche::Parties, i).nombre(), 2) + QStringLiteral("      !");
     lignes << cadre;
     return lignes;
 }

@@ -14,22 +14,22 @@ void CalculeEtatManche(Modele &m)
         int joueurs = 0;
         bool incomplete = false;
         for (int r = 1; r <= m.NbScores(); ++r) {
-            if (m.Scores(1, r).nombre() != m.MancheCourante)
+            if (m.Scores(ColScore::Manche, r).nombre() != m.MancheCourante)
                 continue;
             ++joueurs;
-            incomplete = incomplete || m.Scores(5, r).estVide();
+            incomplete = incomplete || m.Scores(ColScore::Points, r).estVide();
         }
-        m.EtatManche[0] = manche;
         const int ligne = valide ? m.MancheCourante : 0; // row 0 is the empty one
-        m.EtatManche[1] = m.Manches(2, ligne).texte() + QStringLiteral(" / ") + m.Manches(3, ligne).texte();
+        m.EtatManche[0] = manche;
+        m.EtatManche[1] = m.Manches(ColManche::Debut, ligne).texte() + QStringLiteral(" / ")
+                          + m.Manches(ColManche::Fin, ligne).texte();
         m.EtatManche[2] = TexteSigne(joueurs) + QStringLiteral(" joueurs");
         m.EtatManche[3] = joueurs > 0 && !incomplete ? QStringLiteral("Terminée") : QStringLiteral(" ");
         m.EtatManche[4] = manche;
         m.NbJoueursManche = joueurs;
         m.NbTables = int(ArrondiPair(double(joueurs) / m.NbParTable()));
     }
-    if (m.etatMancheChange)
-        m.etatMancheChange();
+    emit m.etatMancheChange();
 }
 
 bool MajEtatManche(Modele &m)
@@ -38,15 +38,9 @@ bool MajEtatManche(Modele &m)
     return m.EcritManches();
 }
 
-bool ChangeManches(Modele &m, const std::function<void()> &changement)
+bool ChangeManches(Modele &m, const TableCellules &manches, int courante)
 {
-    const TableCellules manches = m.Manches;
-    const int courante = m.MancheCourante;
-    changement();
-    if (MajEtatManche(m))
-        return true;
-    m.Manches = manches;
-    m.MancheCourante = courante;
+    const bool ecrit = m.EcritManches(manches, courante);
     CalculeEtatManche(m);
-    return false;
+    return ecrit;
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <functional>
-
 class Modele;
+class TableCellules;
 
 // Works out the status of the current round (captions, NbJoueursManche,
-// NbTables) and shows it in the tournament window, without writing anything.
+// NbTables) and tells the windows, without writing anything.
 void CalculeEtatManche(Modele &m);
-// Refreshes the status of the current round (captions, NbJoueursManche,
-// NbTables) and rewrites the rounds file; false when it could not be written.
+// Refreshes the status of the current round and rewrites the rounds file;
+// false when it could not be written.
 bool MajEtatManche(Modele &m);
-// Changes the rounds or the current round, then refreshes the status and
-// rewrites the rounds file. When the file cannot be written, the rounds and
-// the current round are put back as they were and the result is false.
-bool ChangeManches(Modele &m, const std::function<void()> &changement);
+// Writes these rounds with this current round; once the file holds them they
+// become the model's and the status is refreshed. False, with everything as
+// it was, when the file cannot be written.
+bool ChangeManches(Modele &m, const TableCellules &manches, int courante);

@@ -2,9 +2,9 @@
 #include "reports/manches.h"
 #include "rounds/heures.h"
 #include "rounds/saisiemanche.h"
-#include "store/chaine.h"
-#include "store/clavier.h"
-#include "store/controles.h"
+#include "widgets/chaine.h"
+#include "widgets/clavier.h"
+#include "widgets/controles.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -279,11 +279,11 @@ void frmSaiMan::ClicGrille(int ligne, int colonne)
         VideSaisie();
         return;
     }
-    txtNM->setText(m.Manches(1, r).texte());
-    mskDeb->setText(m.Manches(2, r).texte());
-    mskFin->setText(m.Manches(3, r).texte());
+    txtNM->setText(m.Manches(ColManche::Numero, r).texte());
+    mskDeb->setText(m.Manches(ColManche::Debut, r).texte());
+    mskFin->setText(m.Manches(ColManche::Fin, r).texte());
     // Deals not given are read from the file as blanks.
-    txtNPA->setText(m.Manches(4, r).texte().trimmed());
+    txtNPA->setText(m.Manches(ColManche::Parties, r).texte().trimmed());
     ActiveSaisie(true);
     mskDeb->setFocus();
 }

@@ -27,9 +27,9 @@ QString CompleteHeure(const QString &heure)
     return Unites(heure.mid(0, 2)) + u':' + Unites(heure.mid(3, 2));
 }
 
-bool ControleHeure(Modele &m, QString &heure)
+bool ControleHeure(Modele &m, QString &heure, QString &message)
 {
-    m.MsgErr.clear();
+    message.clear();
     const QString blanc = QStringLiteral("__");
     if (heure.isEmpty() || heure == HeureVide || heure.mid(0, 2) == blanc || heure.mid(3, 2) == blanc)
         return true;
@@ -42,10 +42,10 @@ bool ControleHeure(Modele &m, QString &heure)
         return true;
     }
     if (h < 0 || h > 23)
-        m.MsgErr = QStringLiteral("Heure incorrecte !");
+        message = QStringLiteral("Heure incorrecte !");
     else if (mn < 0 || mn > 59)
-        m.MsgErr = QStringLiteral("Minutes incorrectes !");
-    return m.MsgErr.isEmpty();
+        message = QStringLiteral("Minutes incorrectes !");
+    return message.isEmpty();
 }
 
 bool ValideHeure(Modele &m, QString &heure)
@@ -55,8 +55,9 @@ bool ValideHeure(Modele &m, QString &heure)
         return false;
     }
     heure = CompleteHeure(heure);
-    if (ControleHeure(m, heure))
+    QString message;
+    if (ControleHeure(m, heure, message))
         return true;
-    m.AfficheErreur(m.MsgErr);
+    m.AfficheErreur(message);
     return false;
 }

@@ -12,9 +12,9 @@ inline const QString HeureVide = QStringLiteral("__:__");
 QString CompleteHeure(const QString &heure);
 
 // Checks a time "hh:mm". 24:00 asks whether 23:59 or 00:00 was meant and
-// corrects the text. False, with the message in MsgErr, when the hour or the
-// minutes are out of range. Blank times, or times with a blank part, pass.
-bool ControleHeure(Modele &m, QString &heure);
+// corrects the text. False, with the message in `message`, when the hour or
+// the minutes are out of range. Blank times, or times with a blank part, pass.
+bool ControleHeure(Modele &m, QString &heure, QString &message);
 
 // Completion of a time box when Tab or Enter is pressed in it or when it is
 // left: false after a beep when nothing was typed, or after the error box when

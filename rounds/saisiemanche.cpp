@@ -6,17 +6,6 @@
 
 #include <utility>
 
-namespace {
-
-// The current-round mark: "X" on row `courante`, a blank on every other row.
-void MarqueCourante(Modele &m, int courante)
-{
-    for (int r = 1; r <= m.NbManches(); ++r)
-        m.Manches(5, r) = QString(r == courante ? QStringLiteral("X") : QStringLiteral(" "));
-}
-
-} // namespace
-
 bool ControleParties(Modele &m, const QString &parties)
 {
     if (ValeurNumerique(parties) < 99)
@@ -44,8 +33,9 @@ IssueOK ValideManche(Modele &m, SaisieManche &saisie)
     if (!ControleParties(m, saisie.parties))
         return {IssueOK::Refus, ChampManche::Parties};
     for (auto [heure, champ] : {std::pair{&saisie.debut, ChampManche::Debut}, {&saisie.fin, ChampManche::Fin}}) {
-        if (!ControleHeure(m, *heure)) {
-            m.AfficheErreur(m.MsgErr);
+        QString message;
+        if (!ControleHeure(m, *heure, message)) {
+            m.AfficheErreur(message);
             return {IssueOK::Refus, champ};
         }
     }
@@ -65,24 +55,18 @@ bool EnregManche(Modele &m, const SaisieManche &saisie)
     const bool nouvelle = ValeurNumerique(saisie.numero) > m.NbManches();
     if (!nouvelle && (m.MancheCourante < 1 || m.MancheCourante > m.NbManches()))
         return false;
-    return ChangeManches(m, [&] {
-        if (nouvelle)
-            m.MancheCourante = m.Manches.ajouteLigne();
-        const int r = m.MancheCourante;
-        MarqueCourante(m, r);
-        m.Manches(1, r) = r;
-        m.Manches(2, r) = saisie.debut;
-        m.Manches(3, r) = saisie.fin;
-        m.Manches(4, r) = saisie.parties;
-    });
+    TableCellules manches = m.Manches;
+    const int r = nouvelle ? manches.ajouteLigne() : m.MancheCourante;
+    manches(ColManche::Numero, r) = r;
+    manches(ColManche::Debut, r) = saisie.debut;
+    manches(ColManche::Fin, r) = saisie.fin;
+    manches(ColManche::Parties, r) = saisie.parties;
+    return ChangeManches(m, manches, r);
 }
 
 bool ChoisitManche(Modele &m, int r)
 {
-    return ChangeManches(m, [&] {
-        MarqueCourante(m, r);
-        m.MancheCourante = r;
-    });
+    return ChangeManches(m, m.Manches, r);
 }
 
 bool SupprimeManche(Modele &m)
@@ -100,11 +84,11 @@ bool SupprimeManche(Modele &m)
     // its tables are the rows from the first one found to the end.
     int gardees = -1;
     for (int r = 1; r <= m.NbScores(); ++r) {
-        if (m.Scores(1, r).nombre() != derniere)
+        if (m.Scores(ColScore::Manche, r).nombre() != derniere)
             continue;
         if (gardees < 0)
             gardees = r - 1;
-        if (!m.Scores(5, r).estVide()) {
+        if (!m.Scores(ColScore::Points, r).estVide()) {
             m.AfficheErreur(refus);
             return false;
         }
@@ -118,14 +102,11 @@ bool SupprimeManche(Modele &m)
         return false;
     // The tables go first: should the rounds file then fail, the round stays,
     // without tables, which is a state the program knows.
-    const TableCellules scores = m.Scores;
-    m.Scores.redimensionne(gardees);
-    if (!m.EcritScores()) {
-        m.Scores = scores;
+    TableCellules scores = m.Scores;
+    scores.redimensionne(gardees);
+    if (!m.EcritScores(scores))
         return false;
-    }
-    return ChangeManches(m, [&] {
-        m.Manches.redimensionne(derniere - 1);
-        m.MancheCourante = m.NbManches();
-    });
+    TableCellules manches = m.Manches;
+    manches.redimensionne(derniere - 1);
+    return ChangeManches(m, manches, derniere - 1);
 }

@@ -18,13 +18,11 @@ using Repartition = QList<double>;
 
 bool Coche(const Modele &m, int ligne)
 {
-    return m.Joueurs(2, ligne).texte() == u"X";
+    return m.Joueurs(ColJoueur::Coche, ligne).octets() == "X";
 }
 
-// A refusal met once the hourglass is shown: normal pointer over the error box.
 std::nullopt_t Refus(Modele &m, const QString &texte)
 {
-    m.plateforme.sablier(false);
     m.AfficheErreur(texte);
     return std::nullopt;
 }
@@ -32,9 +30,14 @@ std::nullopt_t Refus(Modele &m, const QString &texte)
 QString PremiereTableSaisie(const Modele &m)
 {
     for (int r = 1; r <= m.NbScores(); ++r)
-        if (m.Scores(1, r).nombre() == m.MancheCourante)
-            return m.Scores(2, r).texte();
+        if (m.Scores(ColScore::Manche, r).nombre() == m.MancheCourante)
+            return m.Scores(ColScore::Table, r).texte();
     return {};
+}
+
+double Numero(const Modele &m, int ligne)
+{
+    return m.Joueurs(ColJoueur::Numero, ligne).nombre();
 }
 
 // Random: each seat in turn takes one of the candidates left, Int(r × restant + 1).
@@ -43,7 +46,7 @@ Repartition Aleatoire(Modele &m)
     Repartition candidats;
     for (int r = 1; r <= m.NbJoueurs(); ++r)
         if (Coche(m, r))
-            candidats << m.Joueurs(1, r).nombre();
+            candidats << Numero(m, r);
     Repartition tiree;
     while (!candidats.isEmpty()) {
         const int restant = int(candidats.size());
@@ -54,20 +57,25 @@ Repartition Aleatoire(Modele &m)
     return tiree;
 }
 
-// Vertical: table t receives the rows t, T + t, 2T + t... of Joueurs.
+// Vertical: table t receives the ticked players t, T + t, 2T + t... in
+// ascending number; players who are not ticked take no seat.
 Repartition Verticale(const Modele &m, int n)
 {
     const int s = m.NbParTable(), nbTables = n / s;
+    Repartition presents;
+    for (int r = 1; r <= m.NbJoueurs(); ++r)
+        if (Coche(m, r))
+            presents << Numero(m, r);
     Repartition tiree;
     for (int k = 0; k < n; ++k)
-        tiree << m.Joueurs(1, (k % s) * nbTables + k / s + 1).nombre();
+        tiree << presents[(k % s) * nbTables + k / s];
     return tiree;
 }
 
 // Strongest together: the ticked players as the grid shows them, top first.
-std::optional<Repartition> PlusForts(Modele &m, const QList<int> &ordreGrille)
+std::optional<Repartition> PlusForts(Modele &m)
 {
-    if (m.ColTri < 7 || m.ColTri > 9)
+    if (m.ColTri < ColJoueur::Points || m.ColTri > ColJoueur::MoyParties)
         return Refus(m, QStringLiteral("Avant de lancer un tirage au sort de type \"plus forts ensemble\", "
                                        "vous devez trier votre grille sur une des 3 colonnes de droite, "
                                        "à savoir \"Nombre de points\", \"Moy manche\" ou \"Moy parties\". "
@@ -75,9 +83,9 @@ std::optional<Repartition> PlusForts(Modele &m, const QList<int> &ordreGrille)
                                        "critère pour choisir les \"plus forts\"."));
     // A player the grid does not show yet goes last rather than nowhere.
     std::vector<int> position(m.NbJoueurs() + 1, INT_MAX);
-    for (int i = 0; i < ordreGrille.size(); ++i) {
-        const int r = ordreGrille[i];
-        if (r >= 1 && r <= m.NbJoueurs())
+    for (int i = 0; i < m.OrdreGrille.size(); ++i) {
+        const int r = m.RechJoueur(m.OrdreGrille[i]);
+        if (r >= 1)
             position[r] = std::min(position[r], i);
     }
     std::vector<int> lignes;
@@ -87,12 +95,14 @@ std::optional<Repartition> PlusForts(Modele &m, const QList<int> &ordreGrille)
     std::stable_sort(lignes.begin(), lignes.end(), [&](int a, int b) { return position[a] < position[b]; });
     Repartition tiree;
     for (int r : lignes)
-        tiree << m.Joueurs(1, r).nombre();
+        tiree << Numero(m, r);
     return tiree;
 }
 
 // Tournament: every entry of the previous round moves by the offset of its
 // seat and keeps its seat; the new tables are ordered by table, then seat.
+// Tables count by their rank in the previous round, so that a gap in its
+// numbers (a table deleted) does not change where the offsets lead.
 std::optional<Repartition> Tournoi(Modele &m, int n)
 {
     if (m.MancheCourante < 2)
@@ -105,11 +115,19 @@ std::optional<Repartition> Tournoi(Modele &m, int n)
     };
     const int s = m.NbParTable();
     std::vector<Entree> entrees;
-    for (int r = 1; r <= m.NbScores(); ++r)
-        if (m.Scores(1, r).nombre() == m.MancheCourante - 1)
-            // A table typed with too many rows wraps round the seats rather than past the offsets.
-            entrees.push_back({m.Scores(4, r).nombre(), int(m.Scores(2, r).nombre()),
-                               (PlaceDansTable(m, r) - 1) % s + 1});
+    const std::vector<int> places = PlacesDansTables(m);
+    int rang = 0;
+    double tablePrecedente = 0;
+    for (int r = 1; r <= m.NbScores(); ++r) {
+        if (m.Scores(ColScore::Manche, r).nombre() != m.MancheCourante - 1)
+            continue;
+        const double table = m.Scores(ColScore::Table, r).nombre();
+        if (rang == 0 || table != tablePrecedente)
+            ++rang;
+        tablePrecedente = table;
+        // A table typed with too many rows wraps round the seats rather than past the offsets.
+        entrees.push_back({m.Scores(ColScore::Joueur, r).nombre(), rang, (places[r] - 1) % s + 1});
+    }
     if (int(entrees.size()) != n)
         return Refus(m, QStringLiteral(
                             "Le tirage de type Tournoi demande autant de participants qu'à la manche précédente."));
@@ -125,54 +143,51 @@ std::optional<Repartition> Tournoi(Modele &m, int n)
     t.redimensionne(n);
     for (int i = 1; i <= n; ++i) {
         const Entree &e = entrees[i - 1];
-        t(1, i) = e.numero;
-        t(2, i) = Decale(e.table, Entier16(m.Decalage[e.place].nombre()), n / s);
-        t(3, i) = e.place;
+        t(ColTabTri::Ligne, i) = e.numero;
+        t(ColTabTri::Cle, i) = Decale(e.table, Entier16(m.Decalage[e.place].nombre()), n / s);
+        t(ColTabTri::Cle2, i) = e.place;
     }
-    TriShell(m, 8, QStringLiteral("A"), QStringLiteral("A"), n);
+    // Sorted as the averages are, on the new table then on the seat.
+    TriShell(m, ColJoueur::MoyManches, Sens::Ascendant, Sens::Ascendant, n);
     Repartition tiree;
     for (int i = 1; i <= n; ++i)
-        tiree << t(1, i).nombre();
+        tiree << t(ColTabTri::Ligne, i).nombre();
     return tiree;
 }
 
-std::optional<Repartition> Repartit(Modele &m, int n, const QList<int> &ordreGrille)
+std::optional<Repartition> Repartit(Modele &m, int n)
 {
-    if (m.MancheCourante < 2 && m.TirageManche1 == u"VERTICAL")
+    if (m.MancheCourante < 2 && m.TirageManche1 == TypeTirage::Vertical)
         return Verticale(m, n);
-    if ((m.MancheCourante < 2 && m.TirageManche1 == u"ALEATOIRE") || m.Tirage == u"ALEATOIRE")
+    if ((m.MancheCourante < 2 && m.TirageManche1 == TypeTirage::Aleatoire) || m.Tirage == TypeTirage::Aleatoire)
         return Aleatoire(m);
-    if (m.Tirage == u"FORTS")
-        return PlusForts(m, ordreGrille);
+    if (m.Tirage == TypeTirage::Forts)
+        return PlusForts(m);
     return Tournoi(m, n);
 }
 
 // Inserts the drawn tables after the rows of the earlier rounds and rewrites
-// the scores file; when the file cannot be written the rows are taken out again.
+// the scores file; Scores takes them once the file holds them.
 bool Inscrit(Modele &m, const Repartition &tiree)
 {
-    TableCellules &s = m.Scores;
+    TableCellules s = m.Scores;
     const int n = int(tiree.size()), dernier = m.NbScores();
     int insertion = 1;
-    while (insertion <= dernier && s(1, insertion).nombre() <= m.MancheCourante)
+    while (insertion <= dernier && s(ColScore::Manche, insertion).nombre() <= m.MancheCourante)
         ++insertion;
-    s.redimensionne(dernier + n);
-    for (int r = dernier; r >= insertion; --r)
-        s.echangeLignes(r, r + n);
+    for (int k = 0; k < n; ++k)
+        s.insereLigne(insertion);
     for (int k = 0; k < n; ++k) {
         const int r = insertion + k;
-        s(1, r) = m.MancheCourante;
-        s(2, r) = k / m.NbParTable() + 1;
-        s(3, r) = QString();
-        s(4, r) = tiree[k];
-        s(5, r) = QString();
-        s(6, r) = QString();
-        s(7, r) = QString();
+        s(ColScore::Manche, r) = m.MancheCourante;
+        s(ColScore::Table, r) = k / m.NbParTable() + 1;
+        s(ColScore::Parties, r) = QString();
+        s(ColScore::Joueur, r) = tiree[k];
+        s(ColScore::Points, r) = QString();
+        s(ColScore::Belotes, r) = QString();
+        s(ColScore::Capots, r) = QString();
     }
-    if (m.EcritScores())
-        return true;
-    s.supprimeLignes(insertion, n);
-    return false;
+    return m.EcritScores(s);
 }
 
 } // namespace
@@ -183,7 +198,7 @@ int Decale(int table, int decalage, int nbTables)
     return (u < 0 ? u + nbTables : u) + 1;
 }
 
-bool TirageAuSort(Modele &m, const QList<int> &ordreGrille)
+bool TirageAuSort(Modele &m)
 {
     if (m.NbManches() == 0) {
         m.AfficheErreur(QStringLiteral("Définissez d'abord au moins une manche avec l'icône \"Horaires manches\"."));
@@ -222,16 +237,13 @@ bool TirageAuSort(Modele &m, const QList<int> &ordreGrille)
                                false))
         return false;
 
-    m.plateforme.sablier(true);
-    const std::optional<Repartition> tiree = Repartit(m, n, ordreGrille);
-    if (!tiree)
-        return false;
-    if (!Inscrit(m, *tiree)) {
-        m.plateforme.sablier(false);
-        return false;
+    {
+        const Sablier sablier(m.plateforme);
+        const std::optional<Repartition> tiree = Repartit(m, n);
+        if (!tiree || !Inscrit(m, *tiree))
+            return false;
+        MajEtatManche(m);
     }
-    MajEtatManche(m);
-    m.plateforme.sablier(false);
     m.plateforme.bip();
     m.plateforme.message(Plateforme::Icone::Information, TitreProgramme,
                          QStringLiteral("Tirage au sort de la manche ") + manche + QStringLiteral(" terminé."));

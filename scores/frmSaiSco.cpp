@@ -2,12 +2,12 @@
 #include "scores/places.h"
 #include "scores/suppression.h"
 #include "scores/totaux.h"
-#include "store/chaine.h"
-#include "store/clavier.h"
+#include "widgets/chaine.h"
+#include "widgets/clavier.h"
+#include "widgets/controles.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -73,22 +73,19 @@ void Verrouille(std::initializer_list<QLineEdit *> boites, bool verrou)
 
 frmSaiSco *frmSaiSco::Ouvre(Modele &m, bool modeScores, QWidget *parent)
 {
-    if (m.FenScoresOuverte)
-        for (frmSaiSco *ancienne : parent->findChildren<frmSaiSco *>(Qt::FindDirectChildrenOnly)) {
-            ancienne->close();
-            delete ancienne;
-        }
-    m.SaisieScores = modeScores;
-    m.FenScoresOuverte = true;
-    auto *fenetre = new frmSaiSco(m, parent);
+    for (frmSaiSco *ancienne : parent->findChildren<frmSaiSco *>(Qt::FindDirectChildrenOnly)) {
+        ancienne->close();
+        delete ancienne;
+    }
+    auto *fenetre = new frmSaiSco(m, modeScores, parent);
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->show();
     fenetre->activateWindow();
     return fenetre;
 }
 
-frmSaiSco::frmSaiSco(Modele &modele, QWidget *parent)
-    : QWidget(parent, Qt::Window), m(modele), m_modeScores(modele.SaisieScores)
+frmSaiSco::frmSaiSco(Modele &modele, bool modeScores, QWidget *parent)
+    : QWidget(parent, Qt::Window), m(modele), m_modeScores(modeScores)
 {
     setObjectName(u"frmSaiSco"_s);
     setWindowTitle(u"Saisie tables / scores"_s);
@@ -225,9 +222,9 @@ QLayout *frmSaiSco::CreeBoutons()
     connect(cmdSuppSc, &QPushButton::clicked, this, &frmSaiSco::EffacerScores);
     connect(cmdSuppScS, &QPushButton::clicked, this, &frmSaiSco::EffacerTousScores);
     connect(cmdAide1, &QPushButton::clicked, this,
-            [this] { m.plateforme.ouvreDocument(m.CheminAide(u"_recherche_table.html"_s)); });
+            [this] { m.OuvreAide(u"_recherche_table.html"_s); });
     connect(cmdAide2, &QPushButton::clicked, this,
-            [this] { m.plateforme.ouvreDocument(m.CheminAide(u"_saisie_belote.html"_s)); });
+            [this] { m.OuvreAide(u"_saisie_belote.html"_s); });
     return boutons;
 }
 
@@ -235,7 +232,7 @@ QLayout *frmSaiSco::CreeBoutons()
 // seats of team belote, the seat labels.
 void frmSaiSco::Dispose()
 {
-    lblNumeros->setText(m.TypeJeu == u"BELOTE" ? u"N° équipes"_s : u"N° joueurs"_s);
+    lblNumeros->setText(m.TypeJeu.estEquipes() ? u"N° équipes"_s : u"N° joueurs"_s);
     frmBelotesCapots->setVisible(Belote());
     for (int k = 0; k < 4; ++k) {
         for (QWidget *controle : std::initializer_list<QWidget *>{lblPlace[k], txtNJ[k], txtNom[k], txtNPO[k]})
@@ -257,7 +254,7 @@ void frmSaiSco::ConnecteClavier()
     ChaineVers(txtNPA, Belote() && m_modeScores ? static_cast<QWidget *>(txtNbBelotes) : cmdOK);
     for (int k = 0; k < 4; ++k) {
         if (m_modeScores) {
-            FiltreNumerique(txtNPO[k], bip, m.TypeJeu == u"TAROT");
+            FiltreNumerique(txtNPO[k], bip, m.TypeJeu == TypeJeu::Tarot);
             SurTabEntree(txtNPO[k], [this, k] { ValideNPO(k); });
             connect(txtNPO[k], &QLineEdit::editingFinished, this, &frmSaiSco::CalculTotalPoints);
         } else {
@@ -306,7 +303,7 @@ void frmSaiSco::OrdreTabulation()
 
 bool frmSaiSco::Belote() const
 {
-    return m.TypeJeu == u"BELOTE" || m.TypeJeu == u"BELOTEIND";
+    return m.TypeJeu.estBelote();
 }
 
 int frmSaiSco::NbPlaces() const
@@ -568,7 +565,7 @@ void frmSaiSco::Effacer()
 // A table can be deleted while it has no score; its scores erased once it has some.
 void frmSaiSco::EtatSuppressionTable()
 {
-    const bool joue = m_table.trouvee && !m.Scores(5, m_table.PosTable).estVide();
+    const bool joue = m_table.trouvee && !m.Scores(ColScore::Points, m_table.PosTable).estVide();
     cmdSuppTb->setEnabled(!m_modeScores && m_table.trouvee && !joue);
     cmdSuppSc->setEnabled(m_modeScores && joue);
 }
@@ -652,8 +649,7 @@ void frmSaiSco::CalculTotalControleBelote()
     lblExpr->setText(c.expression);
 }
 
-void frmSaiSco::closeEvent(QCloseEvent *evenement)
+frmSaiSco::~frmSaiSco()
 {
-    m.FenScoresOuverte = false;
-    evenement->accept();
+    DetacheEnfants(this);
 }

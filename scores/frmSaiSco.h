@@ -12,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 
 // The table and score window, on one table of the current round at a time.
-// Composition mode (SaisieScores off): the entrant of each seat. Score mode:
+// Composition mode: the entrant of each seat. Score mode:
 // the points of each seat of a table already composed, checked by game type.
 // Nothing is stored until "&OK", which writes the whole scores file at once.
 class frmSaiSco : public QWidget
@@ -22,7 +22,8 @@ public:
     // Closes the window if it is open, then opens it in the mode asked.
     static frmSaiSco *Ouvre(Modele &m, bool modeScores, QWidget *parent);
 
-    frmSaiSco(Modele &m, QWidget *parent = nullptr);
+    frmSaiSco(Modele &m, bool modeScores, QWidget *parent = nullptr);
+    ~frmSaiSco() override;
 
     QLineEdit *txtNT;
     QLineEdit *txtNPA;
@@ -40,9 +41,6 @@ public:
     QPushButton *cmdPrem, *cmdPrec, *cmdSuiv, *cmdDern;
     QPushButton *cmdSuppTb, *cmdSuppTbS, *cmdSuppSc, *cmdSuppScS;
     QPushButton *cmdAide1, *cmdAide2;
-
-protected:
-    void closeEvent(QCloseEvent *evenement) override;
 
 private:
     QLayout *CreeTable();

@@ -14,26 +14,28 @@ QString NomPointCardinal(int place)
 
 QString NomPlace(const Modele &m, int place)
 {
-    if (m.TypeJeu == u"BELOTE" && place == 1)
+    if (m.TypeJeu.estEquipes() && place == 1)
         return QStringLiteral("N/S");
-    if (m.TypeJeu == u"BELOTE" && place == 2)
+    if (m.TypeJeu.estEquipes() && place == 2)
         return QStringLiteral("E/O");
     return NomPointCardinal(place);
 }
 
-int PlaceDansTable(const Modele &m, int ligne)
+std::vector<int> PlacesDansTables(const Modele &m)
 {
     const TableCellules &s = m.Scores;
-    int debut = ligne;
-    while (debut > 1 && s(1, debut - 1).nombre() == s(1, ligne).nombre()
-           && s(2, debut - 1).nombre() == s(2, ligne).nombre())
-        --debut;
-    return ligne - debut + 1;
+    std::vector<int> places(std::size_t(m.NbScores()) + 1, 0);
+    for (int r = 1; r <= m.NbScores(); ++r) {
+        const bool suite = r > 1 && s(ColScore::Manche, r - 1).nombre() == s(ColScore::Manche, r).nombre()
+                           && s(ColScore::Table, r - 1).nombre() == s(ColScore::Table, r).nombre();
+        places[r] = suite ? places[r - 1] + 1 : 1;
+    }
+    return places;
 }
 
 QString LibellePlace(const Modele &m, int place)
 {
-    if (!m.Decalage[1].estVide())
+    if (m.PlacesNommees())
         return NomPlace(m, place);
     return QString::number(place) + QStringLiteral(" :");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 class Modele;
 
@@ -11,9 +12,9 @@ QString NomPointCardinal(int place);
 // points, except that the two teams of team belote sit "N/S" and "E/O".
 QString NomPlace(const Modele &m, int place);
 
-// Seat of a Scores row in its table: 1 for the first row of the table, then
-// 2, 3... along the consecutive rows of the same round and table.
-int PlaceDansTable(const Modele &m, int ligne);
+// Seat of every Scores row in its table, by row: 1 for the first row of a
+// table, then 2, 3... along the consecutive rows of the same round and table.
+std::vector<int> PlacesDansTables(const Modele &m);
 
 // Label of a seat in the table and score window: its name when the tournament
 // has table offsets, its number followed by " :" ("1 :") otherwise.

@@ -21,33 +21,32 @@ QString Boite(const Cellule &c)
 
 QString NomEntrant(const Modele &m, int ligne)
 {
-    const QString nom = m.Joueurs(3, ligne).texte().trimmed();
-    const QString prenom = m.Joueurs(4, ligne).texte().trimmed();
-    return nom + (m.TypeJeu == u"BELOTE" ? QStringLiteral(" / ") : QStringLiteral(" ")) + prenom;
+    const QString nom = m.Joueurs(ColJoueur::Nom, ligne).texte().trimmed();
+    const QString prenom = m.Joueurs(ColJoueur::Prenom, ligne).texte().trimmed();
+    return nom + (m.TypeJeu.estEquipes() ? QStringLiteral(" / ") : QStringLiteral(" ")) + prenom;
 }
 
 void RemplitTable(Modele &m, int pos, Saisie &s, bool modeScores)
 {
-    if (!m.Scores(3, pos).estVide())
-        s.NPA = TexteNombre(m.Scores(3, pos).nombre());
+    if (!m.Scores(ColScore::Parties, pos).estVide())
+        s.NPA = TexteNombre(m.Scores(ColScore::Parties, pos).nombre());
     else if (modeScores)
         s.NPA = NbPartiesManche(m);
     for (int k = 0; k < m.NbParTable(); ++k) {
-        const double numero = m.Scores(4, pos + k).nombre();
+        const double numero = m.Scores(ColScore::Joueur, pos + k).nombre();
         s.NJ[k] = TexteNombre(numero);
-        s.NPO[k] = Boite(m.Scores(5, pos + k));
+        s.NPO[k] = Boite(m.Scores(ColScore::Points, pos + k));
         const int ligne = m.RechJoueur(numero);
         if (ligne == -1) {
             const QString texte = QStringLiteral("*** ERREUR PROGRAMME 002 ***\nLe joueur ") + TexteNombre(numero)
                 + QStringLiteral(" figure dans les scores mais pas dans la liste des joueurs.\nArrêt du programme.");
-            m.plateforme.sablier(false);
             m.AfficheErreur(texte);
             throw ArretProgramme{texte};
         }
         s.Nom[k] = NomEntrant(m, ligne);
     }
-    s.NbBelotes = Boite(m.Scores(6, pos));
-    s.NbCapots = Boite(m.Scores(7, pos));
+    s.NbBelotes = Boite(m.Scores(ColScore::Belotes, pos));
+    s.NbCapots = Boite(m.Scores(ColScore::Capots, pos));
 }
 
 ControleSiege ControleJoueur(const Modele &m, const Saisie &s, int place)
@@ -71,11 +70,11 @@ ControleSiege ControleJoueur(const Modele &m, const Saisie &s, int place)
     }
     const double table = ValeurNumerique(s.NT);
     for (int i = 1; i <= m.NbScores(); ++i) {
-        if (m.Scores(1, i).nombre() == m.MancheCourante && m.Scores(4, i).nombre() == numero
-            && m.Scores(2, i).nombre() != table) {
+        if (m.Scores(ColScore::Manche, i).nombre() == m.MancheCourante
+            && m.Scores(ColScore::Joueur, i).nombre() == numero && m.Scores(ColScore::Table, i).nombre() != table) {
             c.refus = ControleSiege::AutreTable;
             c.message = QStringLiteral("Vous avez déjà inscrit le joueur ") + texteNumero
-                        + QStringLiteral(" à la table ") + TexteNombre(m.Scores(2, i).nombre());
+                        + QStringLiteral(" à la table ") + TexteNombre(m.Scores(ColScore::Table, i).nombre());
             return c;
         }
     }
@@ -84,35 +83,29 @@ ControleSiege ControleJoueur(const Modele &m, const Saisie &s, int place)
 
 bool EnregTable(Modele &m, const Saisie &s, Emplacement &e, bool modeScores)
 {
-    m.plateforme.sablier(true);
-    const TableCellules avant = m.Scores;
+    const Sablier sablier(m.plateforme);
     const int n = m.NbParTable();
-    e = ChercheTable(m, ValeurNumerique(s.NT));
-    const bool nouvelle = !e.trouvee;
-    if (nouvelle)
+    const Emplacement place = ChercheTable(m, ValeurNumerique(s.NT));
+    TableCellules scores = m.Scores;
+    if (!place.trouvee)
         for (int k = 0; k < n; ++k)
-            m.Scores.insereLigne(e.PosTable);
+            scores.insereLigne(place.PosTable);
     for (int k = 0; k < n; ++k) {
-        const int r = e.PosTable + k;
-        m.Scores(1, r) = m.MancheCourante;
-        m.Scores(2, r) = ValeurNumerique(s.NT);
-        m.Scores(3, r) = Valeur(s.NPA);
-        m.Scores(4, r) = ValeurNumerique(s.NJ[k]);
-        m.Scores(5, r) = Valeur(s.NPO[k]);
-        m.Scores(6, r) = Valeur(s.NbBelotes);
-        m.Scores(7, r) = Valeur(s.NbCapots);
+        const int r = place.PosTable + k;
+        scores(ColScore::Manche, r) = m.MancheCourante;
+        scores(ColScore::Table, r) = ValeurNumerique(s.NT);
+        scores(ColScore::Parties, r) = Valeur(s.NPA);
+        scores(ColScore::Joueur, r) = ValeurNumerique(s.NJ[k]);
+        scores(ColScore::Points, r) = Valeur(s.NPO[k]);
+        scores(ColScore::Belotes, r) = Valeur(s.NbBelotes);
+        scores(ColScore::Capots, r) = Valeur(s.NbCapots);
     }
-    if (!m.EcritScores()) {
-        m.Scores = avant;
-        e.trouvee = !nouvelle;
-        m.plateforme.sablier(false);
+    if (!m.EcritScores(scores))
         return false;
-    }
-    e.trouvee = true;
+    e = {true, place.PosTable};
     // A table typed while new entries are being made leaves the ranking alone.
     if (m.OptCalculAuto && (modeScores || !m.ModeNouveau))
         CalculClassement(m);
     MajEtatManche(m);
-    m.plateforme.sablier(false);
     return true;
 }

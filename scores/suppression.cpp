@@ -6,21 +6,19 @@
 
 namespace {
 
-// Writes the scores file after a change; puts Scores back when it fails.
-bool Valide(Modele &m, const TableCellules &avant)
+// Writes the scores after a change; the model takes them once the file holds them.
+bool Valide(Modele &m, const TableCellules &scores)
 {
-    if (!m.EcritScores()) {
-        m.Scores = avant;
+    if (!m.EcritScores(scores))
         return false;
-    }
     CalculClassement(m);
     MajEtatManche(m);
     return true;
 }
 
-bool DeLaManche(const Modele &m, int ligne)
+bool DeLaManche(const TableCellules &scores, int ligne, int manche)
 {
-    return m.Scores(1, ligne).nombre() == m.MancheCourante;
+    return scores(ColScore::Manche, ligne).nombre() == manche;
 }
 
 } // namespace
@@ -30,38 +28,34 @@ bool SupprimeTable(Modele &m, double table)
     const Emplacement e = ChercheTable(m, table);
     if (!e.trouvee)
         return false;
-    const TableCellules avant = m.Scores;
-    m.Scores.supprimeLignes(e.PosTable, m.NbParTable());
-    return Valide(m, avant);
+    TableCellules scores = m.Scores;
+    scores.supprimeLignes(e.PosTable, m.NbParTable());
+    return Valide(m, scores);
 }
 
 bool SupprimeTablesManche(Modele &m)
 {
     int debut = 1;
-    while (debut <= m.NbScores() && m.Scores(1, debut).nombre() < m.MancheCourante)
+    while (debut <= m.NbScores() && m.Scores(ColScore::Manche, debut).nombre() < m.MancheCourante)
         ++debut;
     int fin = debut;
-    while (fin <= m.NbScores() && DeLaManche(m, fin))
+    while (fin <= m.NbScores() && DeLaManche(m.Scores, fin, m.MancheCourante))
         ++fin;
     if (fin == debut)
         return false;
-    m.plateforme.sablier(true);
-    const TableCellules avant = m.Scores;
-    m.Scores.supprimeLignes(debut, fin - debut);
-    const bool fait = Valide(m, avant);
-    m.plateforme.sablier(false);
-    return fait;
+    const Sablier sablier(m.plateforme);
+    TableCellules scores = m.Scores;
+    scores.supprimeLignes(debut, fin - debut);
+    return Valide(m, scores);
 }
 
 bool EffaceScoresManche(Modele &m)
 {
-    m.plateforme.sablier(true);
-    const TableCellules avant = m.Scores;
+    const Sablier sablier(m.plateforme);
+    TableCellules scores = m.Scores;
     for (int i = 1; i <= m.NbScores(); ++i)
-        if (DeLaManche(m, i))
-            for (int c : {3, 5, 6, 7})
-                m.Scores(c, i) = QString();
-    const bool fait = Valide(m, avant);
-    m.plateforme.sablier(false);
-    return fait;
+        if (DeLaManche(scores, i, m.MancheCourante))
+            for (int c : {ColScore::Parties, ColScore::Points, ColScore::Belotes, ColScore::Capots})
+                scores(c, i) = QString();
+    return Valide(m, scores);
 }

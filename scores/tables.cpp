@@ -8,7 +8,7 @@ namespace {
 
 double Manche(const Modele &m, int ligne)
 {
-    return m.Scores(1, ligne).nombre();
+    return m.Scores(ColScore::Manche, ligne).nombre();
 }
 
 // First row of a later round, or the row after the last one.
@@ -22,7 +22,7 @@ int FinDeManche(const Modele &m)
 
 int NumeroTable(const Modele &m, int ligne)
 {
-    return int(m.Scores(2, ligne).nombre());
+    return int(m.Scores(ColScore::Table, ligne).nombre());
 }
 
 } // namespace
@@ -34,7 +34,7 @@ EtatSaisie EtatSaisieManche(const Modele &m)
         if (Manche(m, i) != m.MancheCourante)
             continue;
         etat.TablesManche = true;
-        if (!m.Scores(5, i).estVide()) {
+        if (!m.Scores(ColScore::Points, i).estVide()) {
             etat.ScoresManche = true;
             break;
         }
@@ -48,12 +48,12 @@ Emplacement ChercheTable(const Modele &m, double table)
     int i = 1;
     while (i <= m.NbScores()) {
         const double manche = Manche(m, i);
-        if (manche > m.MancheCourante || (manche == m.MancheCourante && m.Scores(2, i).nombre() >= table))
+        if (manche > m.MancheCourante || (manche == m.MancheCourante && m.Scores(ColScore::Table, i).nombre() >= table))
             break;
         ++i;
     }
     e.PosTable = i;
-    e.trouvee = i <= m.NbScores() && Manche(m, i) == m.MancheCourante && m.Scores(2, i).nombre() == table;
+    e.trouvee = i <= m.NbScores() && Manche(m, i) == m.MancheCourante && m.Scores(ColScore::Table, i).nombre() == table;
     return e;
 }
 
@@ -96,7 +96,7 @@ int NouvelleTable(const Modele &m, bool modeScores)
         if (Manche(m, i) != m.MancheCourante)
             continue;
         plusHaute = std::max(plusHaute, NumeroTable(m, i));
-        if (!m.Scores(5, i).estVide())
+        if (!m.Scores(ColScore::Points, i).estVide())
             plusHauteJouee = std::max(plusHauteJouee, NumeroTable(m, i));
     }
     const int table = (modeScores ? plusHauteJouee : plusHaute) + 1;
@@ -105,8 +105,9 @@ int NouvelleTable(const Modele &m, bool modeScores)
 
 QString NbPartiesManche(const Modele &m)
 {
-    if (m.MancheCourante < 1 || m.MancheCourante > m.NbManches() || m.Manches(4, m.MancheCourante).estVide())
+    if (m.MancheCourante < 1 || m.MancheCourante > m.NbManches()
+        || m.Manches(ColManche::Parties, m.MancheCourante).estVide())
         return {};
-    const QString parties = m.Manches(4, m.MancheCourante).texte().trimmed();
+    const QString parties = m.Manches(ColManche::Parties, m.MancheCourante).texte().trimmed();
     return parties.isEmpty() ? QString() : TexteNombre(ValeurNumerique(parties));
 }

@@ -4,11 +4,6 @@
 
 namespace {
 
-bool Belote(const Modele &m)
-{
-    return m.TypeJeu == u"BELOTE" || m.TypeJeu == u"BELOTEIND";
-}
-
 // Sum of the points of the seats, and whether every seat has points.
 struct Somme
 {
@@ -45,7 +40,7 @@ qint32 TotalPoints(const Modele &m, const Saisie &s)
 
 int FacteurBelote(const Modele &m)
 {
-    return m.TypeJeu == u"BELOTEIND" ? 2 : 1;
+    return m.TypeJeu == TypeJeu::BeloteInd ? 2 : 1;
 }
 
 qint32 TotalBase(const Modele &m, const QString &parties)
@@ -77,14 +72,14 @@ ControleBelote CalculControleBelote(const Modele &m, const Saisie &s, const QStr
 std::optional<QString> RefusPoints(const Modele &m, const Saisie &s, qint32 controle)
 {
     const Somme somme = SommePoints(m, s);
-    if (Belote(m)) {
+    if (m.TypeJeu.estBelote()) {
         for (int k = 0; k < m.NbParTable(); ++k)
             if (ValeurNumerique(s.NPO[k]) < 0)
                 return QStringLiteral("Des points négatifs ? A la belote ? Corrigez, merci !");
         if (m.TotalBelote != 0 && m.OptCtrlBal && somme.complete && somme.total != controle)
             return QStringLiteral("Le total des points n'est pas égal à ") + TexteNombre(controle)
                    + QStringLiteral(" : ") + Ecart(somme.total - controle);
-    } else if (m.TypeJeu == u"TAROT" && m.OptCtrlBal && somme.complete && somme.total != 0) {
+    } else if (m.TypeJeu == TypeJeu::Tarot && m.OptCtrlBal && somme.complete && somme.total != 0) {
         return QStringLiteral("Le total des points ne balance pas : ") + Ecart(somme.total);
     }
     return std::nullopt;

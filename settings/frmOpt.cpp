@@ -1,8 +1,7 @@
 #include "settings/frmOpt.h"
-#include "ranking/frmTarot1.h"
 #include "settings/options.h"
-#include "store/clavier.h"
-#include "store/controles.h"
+#include "widgets/clavier.h"
+#include "widgets/controles.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -42,8 +41,8 @@ void EtatSon(bool enFonction, QLineEdit *chemin, QPushButton *ecouter, QPushButt
 
 } // namespace
 
-frmOpt::frmOpt(Modele &modele, frmTarot1 *fenetreTournoi, QWidget *parent)
-    : QDialog(parent), m(modele), m_fenetreTournoi(fenetreTournoi)
+frmOpt::frmOpt(Modele &modele, const QString &nouveauTournoi, QWidget *parent)
+    : QDialog(parent), m(modele), m_nouveau(nouveauTournoi)
 {
     setObjectName(u"frmOpt"_s);
     setWindowTitle(u"Options"_s);
@@ -76,8 +75,7 @@ frmOpt::frmOpt(Modele &modele, frmTarot1 *fenetreTournoi, QWidget *parent)
     connect(cmdAnnuler, &QPushButton::clicked, this, &frmOpt::reject);
     ConnecteOptions();
 
-    m.AncienAffichMoy = m.OptAffichMoy;
-    if (m.TournoiChoisi)
+    if (!m_nouveau.isEmpty())
         ChargeNouveau();
     else
         ChargeTournoi();
@@ -233,7 +231,7 @@ QPushButton *frmOpt::BoutonAide(const QString &nom, const QString &page)
 {
     auto *bouton = Cree<QPushButton>(nom, u"Aide"_s);
     bouton->setAutoDefault(false);
-    connect(bouton, &QPushButton::clicked, this, [this, page] { m.plateforme.ouvreDocument(m.CheminAide(page)); });
+    connect(bouton, &QPushButton::clicked, this, [this, page] { m.OuvreAide(page); });
     return bouton;
 }
 
@@ -264,9 +262,9 @@ void frmOpt::ConnecteOptions()
 void frmOpt::ChargeTournoi()
 {
     txtTournoi->setText(m.NomTournoi);
-    Selectionne(m_jeux, m.TypeJeu);
-    Selectionne(m_tirages, m.Tirage);
-    (m.TirageManche1 == u"VERTICAL" ? optM1Vert : optM1Aleat)->setChecked(true);
+    Selectionne(m_jeux, m.TypeJeu.texte());
+    Selectionne(m_tirages, TexteTirage(m.Tirage));
+    (m.TirageManche1 == TypeTirage::Vertical ? optM1Vert : optM1Aleat)->setChecked(true);
     ChargeSons();
     Check3->setChecked(m.OptAnimation);
     Check4->setChecked(m.OptCalculAuto);
@@ -288,11 +286,11 @@ void frmOpt::ChargeTournoi()
     // The first-round draw is settled once round 1 has tables.
     bool manche1Tiree = false;
     for (int r = 1; r <= m.NbScores() && !manche1Tiree; ++r)
-        manche1Tiree = m.Scores(1, r).nombre() == 1 && !m.Scores(2, r).estVide();
+        manche1Tiree = m.Scores(ColScore::Manche, r).nombre() == 1 && !m.Scores(ColScore::Table, r).estVide();
     optM1Aleat->setEnabled(!manche1Tiree);
     optM1Vert->setEnabled(!manche1Tiree);
 
-    if (m.TypeJeu == u"TAROT")
+    if (m.TypeJeu == TypeJeu::Tarot)
         for (QWidget *controle : std::initializer_list<QWidget *>{txtTotBel, txtPtsBel, txtPtsCap, lblTotBel,
                                                                  lblPtsBel, lblPtsCap, cmdAide4})
             controle->setEnabled(false);
@@ -363,45 +361,33 @@ void frmOpt::Valider()
         return Refuse(txtTir[0], u"Renseignez les valeurs des décalages de tables s.v.p."_s);
     }
 
-    m.NomTournoi = txtTournoi->text();
-    m.TypeJeu = typeJeu;
-    m.Tirage = Selectionnee(m_tirages);
-    m.TirageManche1 = optM1Aleat->isChecked() ? u"ALEATOIRE"_s : u"VERTICAL"_s;
-    m.OptAnimation = Check3->isChecked();
-    m.OptCtrlBal = Check6->isChecked();
-    m.OptCalculAuto = Check4->isChecked();
-    m.OptAffichMoy = Check7->isChecked();
-    m.FichierSon5 = txtFichSon5->text();
-    m.FichierSon = txtFichSon->text();
+    Reglages r = m;
+    r.NomTournoi = txtTournoi->text();
+    r.TypeJeu = *TypeJeu::depuisTexte(typeJeu);
+    r.Tirage = TirageDepuisTexte(Selectionnee(m_tirages));
+    r.TirageManche1 = optM1Aleat->isChecked() ? TypeTirage::Aleatoire : TypeTirage::Vertical;
+    r.OptAnimation = Check3->isChecked();
+    r.OptCtrlBal = Check6->isChecked();
+    r.OptCalculAuto = Check4->isChecked();
+    r.OptAffichMoy = Check7->isChecked();
+    r.FichierSon5 = txtFichSon5->text();
+    r.FichierSon = txtFichSon->text();
     for (int k = 0; k < 4; ++k)
-        m.Decalage[k + 1] = Cellule(txtTir[k]->text());
+        r.Decalage[k + 1] = Cellule(txtTir[k]->text());
     auto entier = [](const QLineEdit *boite) { return Entier16(ValeurNumerique(boite->text())); };
-    m.TotalBelote = entier(txtTotBel);
-    m.PtsBeloteRebelote = entier(txtPtsBel);
-    m.PtsCapot = entier(txtPtsCap);
+    r.TotalBelote = entier(txtTotBel);
+    r.PtsBeloteRebelote = entier(txtPtsBel);
+    r.PtsCapot = entier(txtPtsCap);
 
-    if (!EcritOptions(m))
-        return; // the error box has been shown; the dialog stays open
-    if (m_fenetreTournoi) {
-        m_fenetreTournoi->AfficheTitre();
-        if (m.TypeJeu != u"BELOTEIND") // individual belote keeps the pictures already shown
-            m_fenetreTournoi->ChargeCartes();
-        m_fenetreTournoi->AppliqueOptions();
-    }
-    m.OptAnnule = false;
-    accept();
+    // A failed write has shown its error box; the dialog stays open.
+    if (m_nouveau.isEmpty() ? EnregistreReglages(m, r) : CreeTournoi(m, m_nouveau, r))
+        accept();
 }
 
 void frmOpt::Refuse(QWidget *focus, const QString &message)
 {
     focus->setFocus();
     m.AfficheErreur(message);
-}
-
-void frmOpt::reject()
-{
-    m.OptAnnule = true;
-    QDialog::reject();
 }
 
 void frmOpt::Selectionne(const Options &options, const QString &valeur)

@@ -6,7 +6,6 @@
 #include <vector>
 
 class Modele;
-class frmTarot1;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -16,19 +15,16 @@ class QRadioButton;
 class QTabWidget;
 
 // The options dialog: the settings of the open tournament and the program-wide
-// options. Opened by "Nouveau" (TournoiChoisi set: default choices, empty name)
-// or by the tournament window (current values, game type locked once players
-// are registered). "Valider" stores, writes the options file and the header,
-// and applies them to the tournament window; the caller then reads OptAnnule.
+// options. Opened by "Nouveau" with the number of the tournament to create
+// (default choices, empty name) or by the tournament window with no number
+// (current values, game type locked once players are registered). "Valider"
+// writes the options file and the header, and only then do the values reach
+// the model; the dialog is then accepted. "Annuler" changes nothing.
 class frmOpt : public QDialog
 {
     Q_OBJECT
 public:
-    // fenetreTournoi is null when a new tournament is created from the start window.
-    frmOpt(Modele &m, frmTarot1 *fenetreTournoi, QWidget *parent = nullptr);
-
-    // "Annuler", Escape and the close button: nothing is stored.
-    void reject() override;
+    frmOpt(Modele &m, const QString &nouveauTournoi, QWidget *parent = nullptr);
 
     QLineEdit *txtTournoi;
     QTabWidget *SSTab1;
@@ -94,7 +90,8 @@ private:
     static QString Selectionnee(const Options &options);
 
     Modele &m;
-    frmTarot1 *m_fenetreTournoi;
+    // Number of the tournament being created; empty for the open tournament.
+    QString m_nouveau;
     Options m_jeux, m_tirages;
     // False while the controls are filled: the draw handlers then do nothing.
     bool m_charge = false;

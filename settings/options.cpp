@@ -1,4 +1,5 @@
 #include "settings/options.h"
+#include "store/fichiers.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -10,10 +11,12 @@ const QString FichierOptions = QStringLiteral("VELMORA.INI");
 
 void LitOptions(Modele &m)
 {
-    if (!m.FichierExiste(FichierOptions))
-        return;
+    QString erreur;
+    const std::optional<QByteArray> contenu = m.LitFichier(FichierOptions, &erreur);
+    if (!contenu)
+        m.ArretFatal(erreur);
     const QString prefixe = QStringLiteral("Fichier d'options VELMORA.INI invalide : ");
-    const QStringList lignes = m.LitLignes(FichierOptions);
+    const QStringList lignes = DecoupeLignes(DepuisCp1252(*contenu));
     for (int i = 0; i < lignes.size(); ++i) {
         const QString enLigne = QStringLiteral(" en ligne ") + TexteSigne(i + 1);
         const qsizetype egal = lignes[i].indexOf(u'=');
@@ -38,13 +41,39 @@ void LitOptions(Modele &m)
     }
 }
 
-bool EcritOptions(Modele &m)
+bool EcritOptions(Modele &m, const Reglages &r, const QString &numero)
 {
-    const QStringList lignes = {
-        QStringLiteral("AffichMoy=") + TexteOuiNon(m.OptAffichMoy),
-        QStringLiteral("CtrlBal=") + TexteOuiNon(m.OptCtrlBal),
-        QStringLiteral("FichierSon5=") + m.FichierSon5,
-        QStringLiteral("FichierSon=") + m.FichierSon,
-    };
-    return m.EcritLignes(FichierOptions, lignes) && m.EcritEntete();
+    const bool existait = m.FichierExiste(FichierOptions);
+    const std::optional<QByteArray> ancien = m.LitFichier(FichierOptions);
+    if (!ancien || !m.EcritLignes(FichierOptions, LignesOptions(r)))
+        return false;
+    if (m.EcritLignes(QStringLiteral("T") + numero + QStringLiteral(".DAT"), LignesEntete(r)))
+        return true;
+    // Both files or neither: the options file goes back to what it held.
+    if (existait)
+        m.EcritFichier(FichierOptions, *ancien);
+    else
+        m.SupprimeFichier(FichierOptions);
+    return false;
+}
+
+bool EnregistreReglages(Modele &m, const Reglages &r)
+{
+    if (!EcritOptions(m, r, m.NumTournoi))
+        return false;
+    const bool ancienAffichMoy = m.OptAffichMoy;
+    static_cast<Reglages &>(m) = r;
+    emit m.reglagesChanges(ancienAffichMoy);
+    return true;
+}
+
+bool CreeTournoi(Modele &m, const QString &numero, const Reglages &r)
+{
+    if (!EcritOptions(m, r, numero))
+        return false;
+    m.OptAffichMoy = r.OptAffichMoy;
+    m.OptCtrlBal = r.OptCtrlBal;
+    m.FichierSon5 = r.FichierSon5;
+    m.FichierSon = r.FichierSon;
+    return true;
 }

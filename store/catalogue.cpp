@@ -1,5 +1,6 @@
 #include "store/catalogue.h"
 #include "store/modele.h"
+#include "store/texte.h"
 
 #include <QFile>
 
@@ -12,6 +13,19 @@ QString DeuxChiffres(int i)
 
 const QString Lettres = QStringLiteral("TJSM");
 
+// The first line of a file; only it is read, however long the file.
+QString PremiereLigne(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray ligne = fichier.readLine();
+    while (ligne.endsWith('\n') || ligne.endsWith('\r'))
+        ligne.chop(1);
+    const qsizetype retour = ligne.indexOf('\r');
+    return DepuisCp1252(retour < 0 ? ligne : ligne.left(retour));
+}
+
 } // namespace
 
 QStringList ListeCatalogue(const Modele &m)
@@ -21,7 +35,7 @@ QStringList ListeCatalogue(const Modele &m)
         const QString nn = DeuxChiffres(i);
         const QString entete = QStringLiteral("T") + nn + QStringLiteral(".DAT");
         if (m.FichierExiste(entete))
-            catalogue << nn + QStringLiteral(" : ") + m.LitLignes(entete).value(0).mid(11);
+            catalogue << nn + QStringLiteral(" : ") + PremiereLigne(m.Chemin(entete)).mid(11);
     }
     return catalogue;
 }

@@ -1,15 +1,113 @@
-// Readers and writers of the four files of a tournament.
+#include "store/fichiers.h"
+#include "store/colonnes.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
-// A fixed-position field that may be blank: blank gives the empty text,
-// otherwise the text is kept as read, padding included.
-QString ChampFacultatif(const QString &ligne, int position, int longueur)
+// Calls `ligne` for each line of a file ended by CR LF, LF or CR; blank lines are skipped.
+template <typename Action>
+void ParLigne(QByteArrayView contenu, Action ligne)
 {
-    const QString champ = ligne.mid(position - 1, longueur);
-    return champ.trimmed().isEmpty() ? QString() : champ;
+    qsizetype debut = 0;
+    const qsizetype n = contenu.size();
+    for (qsizetype i = 0; i <= n; ++i) {
+        if (i < n && contenu[i] != '\r' && contenu[i] != '\n')
+            continue;
+        if (i > debut)
+            ligne(contenu.sliced(debut, i - debut));
+        if (i + 1 < n && contenu[i] == '\r' && contenu[i + 1] == '\n')
+            ++i;
+        debut = i + 1;
+    }
+}
+
+// Positions counted from 1, as the layouts give them; a short line gives a short field.
+QByteArrayView Champ(QByteArrayView ligne, int position, int longueur)
+{
+    if (position > ligne.size())
+        return {};
+    return ligne.sliced(position - 1, std::min<qsizetype>(longueur, ligne.size() - position + 1));
+}
+
+QByteArrayView SansBlancs(QByteArrayView champ)
+{
+    while (!champ.isEmpty() && champ.front() == ' ')
+        champ = champ.sliced(1);
+    while (!champ.isEmpty() && champ.back() == ' ')
+        champ.chop(1);
+    return champ;
+}
+
+// A field that may be blank: blank gives the empty text, otherwise the text
+// is kept as read, padding included, so that it is written back unchanged.
+Cellule Facultatif(QByteArrayView ligne, int position, int longueur)
+{
+    const QByteArrayView champ = Champ(ligne, position, longueur);
+    return Cellule::depuisOctets(SansBlancs(champ).isEmpty() ? QByteArrayView() : champ);
+}
+
+bool TropDeLignes(const TableCellules &table, const QString &nom, QString &erreur)
+{
+    if (table.nbLignes() < MaxLignes)
+        return false;
+    erreur = QStringLiteral("Le fichier ") + nom + QStringLiteral(" contient plus de ") + QString::number(MaxLignes)
+             + QStringLiteral(" lignes : il ne peut pas être lu.");
+    return true;
+}
+
+// Reads a data file record by record; false, with the refusal, when it holds too many.
+template <typename Lecture>
+bool LitTable(const QByteArray &contenu, const QString &nom, TableCellules &table, QString &erreur,
+              Lecture lecture)
+{
+    table.vide();
+    table.reserve(std::min<qsizetype>(contenu.size() / 16, MaxLignes));
+    bool lu = true;
+    ParLigne(contenu, [&](QByteArrayView ligne) {
+        if (!lu)
+            return;
+        if (TropDeLignes(table, nom, erreur))
+            lu = false;
+        else
+            lecture(ligne, table.ajouteLigne());
+    });
+    return lu;
+}
+
+// Field of width w, in the bytes of a file: numbers right-aligned and cut on
+// the left, texts left-aligned and cut on the right, empty values as w blanks.
+// `texte`: a number is written as its text, left-aligned.
+void Ajoute(QByteArray &ligne, const Cellule &c, int largeur, bool texte = false)
+{
+    QByteArray valeur = c.estNombre() ? TexteNombre(c.nombre()).toLatin1() : c.octets().toByteArray();
+    if (c.estVide())
+        valeur.clear();
+    if (c.estNombre() && !texte) {
+        if (valeur.size() >= largeur)
+            ligne += valeur.right(largeur);
+        else
+            ligne += QByteArray(largeur - valeur.size(), ' ') + valeur;
+    } else {
+        valeur.truncate(largeur);
+        ligne += valeur;
+        ligne += QByteArray(largeur - valeur.size(), ' ');
+    }
+}
+
+template <typename Ligne>
+QByteArray Contenu(const TableCellules &t, int largeur, Ligne ligne)
+{
+    QByteArray contenu;
+    contenu.reserve(qsizetype(t.nbLignes()) * (largeur + 2));
+    for (int r = 1; r <= t.nbLignes(); ++r) {
+        ligne(contenu, r);
+        contenu += "\r\n";
+    }
+    return contenu;
 }
 
 QString NombreOuRien(int n)
@@ -17,207 +115,236 @@ QString NombreOuRien(int n)
     return n == 0 ? QString() : QString::number(n);
 }
 
-// The data files hold one record a line; blank lines carry none.
-template <typename Lecture>
-void LitTable(const QStringList &lignes, TableCellules &table, Lecture lecture)
-{
-    table.vide();
-    for (const QString &ligne : lignes) {
-        if (ligne.isEmpty())
-            continue;
-        if (table.nbLignes() >= MaxLignes)
-            break;
-        lecture(ligne, table.ajouteLigne());
-    }
-}
-
 } // namespace
 
-void Modele::LitTables()
+QByteArray ContenuJoueurs(const TableCellules &t)
 {
-    LitJoueurs();
-    LitManches();
-    LitScores();
+    return Contenu(t, 68, [&t](QByteArray &ligne, int r) {
+        const int numero = int(ArrondiPair(t(ColJoueur::Numero, r).nombre()));
+        ligne += QStringLiteral("%1").arg(numero, 4, 10, QLatin1Char('0')).toLatin1();
+        ligne += ' ';
+        Ajoute(ligne, t(ColJoueur::Coche, r), 1, true);
+        ligne += ' ';
+        Ajoute(ligne, t(ColJoueur::Nom, r), 30, true);
+        ligne += ' ';
+        Ajoute(ligne, t(ColJoueur::Prenom, r), 30, true);
+    });
 }
 
-void Modele::LitEntete()
+QByteArray ContenuManches(const TableCellules &t)
 {
-    const QString fichier = NomFichier(u'T');
-    if (!FichierExiste(fichier))
-        return;
+    return Contenu(t, 19, [&t](QByteArray &ligne, int r) {
+        Ajoute(ligne, t(ColManche::Numero, r), 2);
+        ligne += ' ';
+        Ajoute(ligne, t(ColManche::Debut, r), 5, true);
+        ligne += ' ';
+        Ajoute(ligne, t(ColManche::Fin, r), 5, true);
+        ligne += ' ';
+        Ajoute(ligne, t(ColManche::Parties, r), 2);
+        ligne += ' ';
+        Ajoute(ligne, t(ColManche::Active, r), 1, true);
+    });
+}
+
+QByteArray ContenuScores(const TableCellules &t)
+{
+    static constexpr int largeurs[] = {0, 2, 4, 2, 4, 7, 2, 2};
+    return Contenu(t, 30, [&t](QByteArray &ligne, int r) {
+        for (int c = ColScore::Manche; c <= ColScore::Capots; ++c) {
+            Ajoute(ligne, t(c, r), largeurs[c]);
+            ligne += c == ColScore::Capots ? '.' : '|';
+        }
+    });
+}
+
+QStringList LignesEntete(const Reglages &r)
+{
+    QString decalage = QStringLiteral("Decalage=");
+    if (!r.Decalage[1].texte().isEmpty())
+        decalage += r.Decalage[1].texte() + u',' + r.Decalage[2].texte() + u',' + r.Decalage[3].texte() + u','
+                    + r.Decalage[4].texte();
+    return {
+        QStringLiteral("NomTournoi=") + r.NomTournoi,
+        QStringLiteral("TypeJeu=") + r.TypeJeu.texte(),
+        QStringLiteral("Animation=") + TexteOuiNon(r.OptAnimation),
+        QStringLiteral("CalculAuto=") + TexteOuiNon(r.OptCalculAuto),
+        QStringLiteral("Tirage=") + TexteTirage(r.Tirage),
+        QStringLiteral("TirageManche1=") + TexteTirage(r.TirageManche1),
+        decalage,
+        QStringLiteral("TotalBelote=") + NombreOuRien(r.TotalBelote),
+        QStringLiteral("PtsBeloteRebelote=") + NombreOuRien(r.PtsBeloteRebelote),
+        QStringLiteral("PtsCapot=") + NombreOuRien(r.PtsCapot),
+    };
+}
+
+QStringList LignesOptions(const Reglages &r)
+{
+    return {
+        QStringLiteral("AffichMoy=") + TexteOuiNon(r.OptAffichMoy),
+        QStringLiteral("CtrlBal=") + TexteOuiNon(r.OptCtrlBal),
+        QStringLiteral("FichierSon5=") + r.FichierSon5,
+        QStringLiteral("FichierSon=") + r.FichierSon,
+    };
+}
+
+bool LitJoueurs(const QByteArray &contenu, const QString &nom, TableCellules &joueurs, QString &erreur)
+{
+    TableCellules lus(ColJoueur::Nb);
+    const bool lu = LitTable(contenu, nom, lus, erreur, [&lus](QByteArrayView ligne, int r) {
+        lus(ColJoueur::Numero, r) = ValeurNumerique(Champ(ligne, 1, 4));
+        const QByteArrayView coche = Champ(ligne, 6, 1);
+        lus(ColJoueur::Coche, r) = Cellule::depuisOctets(coche.isEmpty() ? QByteArrayView(" ") : coche);
+        lus(ColJoueur::Nom, r) = Cellule::depuisOctets(SansBlancs(Champ(ligne, 8, 30)));
+        lus(ColJoueur::Prenom, r) = Cellule::depuisOctets(SansBlancs(Champ(ligne, 39, 30)));
+        for (int c = ColJoueur::Manches; c <= ColJoueur::MoyParties; ++c)
+            lus(c, r) = SansValeur;
+    });
+    if (!lu)
+        return false;
+
+    // The lookup by number needs the entrants in ascending order, one entrant a number.
+    const int n = lus.nbLignes();
+    std::vector<int> ordre(n);
+    std::iota(ordre.begin(), ordre.end(), 1);
+    auto numero = [&lus](int r) { return lus(ColJoueur::Numero, r).nombre(); };
+    std::stable_sort(ordre.begin(), ordre.end(), [&](int a, int b) { return numero(a) < numero(b); });
+    for (int i = 1; i < n; ++i) {
+        if (numero(ordre[i]) == numero(ordre[i - 1])) {
+            erreur = QStringLiteral("Le fichier ") + nom + QStringLiteral(" donne deux fois le n° ")
+                     + TexteNombre(numero(ordre[i])) + QStringLiteral(" : il ne peut pas être lu.");
+            return false;
+        }
+    }
+    joueurs.vide();
+    joueurs.redimensionne(n);
+    for (int i = 0; i < n; ++i)
+        for (int c = 1; c < ColJoueur::Nb; ++c)
+            joueurs(c, i + 1) = lus(c, ordre[i]);
+    return true;
+}
+
+bool LitManches(const QByteArray &contenu, const QString &nom, TableCellules &manches, int &courante,
+                QString &erreur)
+{
+    courante = 0;
+    return LitTable(contenu, nom, manches, erreur, [&](QByteArrayView ligne, int r) {
+        manches(ColManche::Numero, r) = ValeurNumerique(Champ(ligne, 1, 2));
+        manches(ColManche::Debut, r) = Cellule::depuisOctets(Champ(ligne, 4, 5));
+        manches(ColManche::Fin, r) = Cellule::depuisOctets(Champ(ligne, 10, 5));
+        manches(ColManche::Parties, r) = Cellule::depuisOctets(Champ(ligne, 16, 2));
+        manches(ColManche::Active, r) = Cellule::depuisOctets(Champ(ligne, 19, 1));
+        if (Champ(ligne, 19, 1) == "X")
+            courante = r;
+    });
+}
+
+bool LitScores(const QByteArray &contenu, const QString &nom, TableCellules &scores, QString &erreur)
+{
+    return LitTable(contenu, nom, scores, erreur, [&scores](QByteArrayView ligne, int r) {
+        scores(ColScore::Manche, r) = ValeurNumerique(Champ(ligne, 1, 2));
+        scores(ColScore::Table, r) = ValeurNumerique(Champ(ligne, 4, 4));
+        scores(ColScore::Parties, r) = Facultatif(ligne, 9, 2);
+        scores(ColScore::Joueur, r) = Entier16(ValeurNumerique(Champ(ligne, 12, 4)));
+        scores(ColScore::Points, r) = Facultatif(ligne, 17, 7);
+        // A 24-character line is the older layout, without belotes and capots.
+        const bool ancienne = ligne.size() == 24;
+        scores(ColScore::Belotes, r) = ancienne ? Cellule(QString()) : Facultatif(ligne, 25, 2);
+        scores(ColScore::Capots, r) = ancienne ? Cellule(QString()) : Facultatif(ligne, 28, 2);
+    });
+}
+
+void LitEntete(Modele &m, const QString &fichier, const QByteArray &contenu, Reglages &r)
+{
     const QString prefixe = QStringLiteral("Fichier de tournoi ") + fichier + QStringLiteral(" invalide : ");
-    const QStringList lignes = LitLignes(fichier);
+    const QStringList lignes = DecoupeLignes(DepuisCp1252(contenu));
+    bool typeValide = true;
     for (int i = 0; i < lignes.size(); ++i) {
         const QString &ligne = lignes[i];
         const QString enLigne = QStringLiteral(" en ligne ") + TexteSigne(i + 1);
         const qsizetype egal = ligne.indexOf(u'=');
         if (egal < 0)
-            ArretFatal(prefixe + QStringLiteral("manque le signe '='") + enLigne);
+            m.ArretFatal(prefixe + QStringLiteral("manque le signe '='") + enLigne);
         const QString cle = ligne.left(egal).toUpper();
         const QString valeur = ligne.mid(egal + 1);
         const QString majuscules = valeur.toUpper();
         const bool drapeau = cle == u"CALCULAUTO" || cle == u"ANIMATION" || cle == u"IMPRESSIONIMPR"
                              || cle == u"IMPRESSIONFICH";
         if (drapeau && majuscules != u"OUI" && majuscules != u"NON")
-            ArretFatal(prefixe + QStringLiteral("l'option ") + cle + QStringLiteral(" doit être 'OUI' ou 'NON'")
-                       + enLigne);
+            m.ArretFatal(prefixe + QStringLiteral("l'option ") + cle + QStringLiteral(" doit être 'OUI' ou 'NON'")
+                         + enLigne);
 
         if (cle == u"NOMTOURNOI") {
-            NomTournoi = valeur;
+            r.NomTournoi = valeur;
         } else if (cle == u"TYPEJEU") {
-            TypeJeu = majuscules;
+            const std::optional<TypeJeu> jeu = TypeJeu::depuisTexte(majuscules);
+            typeValide = jeu.has_value();
+            r.TypeJeu = jeu.value_or(TypeJeu::Aucun);
         } else if (cle == u"ANIMATION") {
-            OptAnimation = majuscules == u"OUI";
+            r.OptAnimation = majuscules == u"OUI";
         } else if (cle == u"CALCULAUTO") {
-            OptCalculAuto = majuscules == u"OUI";
+            r.OptCalculAuto = majuscules == u"OUI";
         } else if (drapeau || cle == u"IMPRESSIONPARTABLE" || cle == u"IMPRESSIONPARJOUEUR"
                    || cle == u"IMPRESSIONPARNOM") {
             // read for compatibility, used by nothing
         } else if (cle == u"TIRAGE") {
-            Tirage = majuscules;
+            r.Tirage = TirageDepuisTexte(majuscules);
         } else if (cle == u"TIRAGEMANCHE1") {
-            TirageManche1 = majuscules;
+            r.TirageManche1 = TirageDepuisTexte(majuscules);
         } else if (cle == u"DECALAGE") {
             // Up to four offsets separated by commas; the last takes the rest of the line.
-            Decalage.fill(Cellule(QString()));
+            r.Decalage.fill(Cellule(QString()));
             if (!valeur.isEmpty()) {
                 const QStringList morceaux = valeur.split(u',');
                 for (int k = 0; k < 4 && k < morceaux.size(); ++k)
-                    Decalage[k + 1] = k < 3 ? ValeurNumerique(morceaux[k])
-                                            : ValeurNumerique(valeur.section(u',', 3));
+                    r.Decalage[k + 1] = k < 3 ? ValeurNumerique(morceaux[k])
+                                              : ValeurNumerique(valeur.section(u',', 3));
             }
         } else if (cle == u"TOTALBELOTE") {
-            TotalBelote = Entier16(ValeurNumerique(valeur));
+            r.TotalBelote = Entier16(ValeurNumerique(valeur));
         } else if (cle == u"PTSBELOTEREBELOTE") {
-            PtsBeloteRebelote = Entier16(ValeurNumerique(valeur));
+            r.PtsBeloteRebelote = Entier16(ValeurNumerique(valeur));
         } else if (cle == u"PTSCAPOT") {
-            PtsCapot = Entier16(ValeurNumerique(valeur));
+            r.PtsCapot = Entier16(ValeurNumerique(valeur));
         } else {
-            ArretFatal(prefixe + QStringLiteral("nom d'option ") + cle + QStringLiteral(" inconnue") + enLigne);
+            m.ArretFatal(prefixe + QStringLiteral("nom d'option ") + cle + QStringLiteral(" inconnue") + enLigne);
         }
     }
-    if (TypeJeu != u"TAROT" && TypeJeu != u"BELOTE" && TypeJeu != u"BELOTEIND")
-        ArretFatal(prefixe + QStringLiteral("l'option TYPEJEU doit être 'TAROT', 'BELOTE' ou 'BELOTEIND'"));
+    if (!typeValide || r.TypeJeu == TypeJeu::Aucun)
+        m.ArretFatal(prefixe + QStringLiteral("l'option TYPEJEU doit être 'TAROT', 'BELOTE' ou 'BELOTEIND'"));
 }
 
-void Modele::LitJoueurs()
-{
-    LitTable(LitLignes(NomFichier(u'J')), Joueurs, [this](const QString &ligne, int r) {
-        Joueurs(1, r) = ValeurNumerique(ligne.mid(0, 4));
-        const QString coche = ligne.mid(5, 1);
-        Joueurs(2, r) = coche.isEmpty() ? QStringLiteral(" ") : coche;
-        Joueurs(3, r) = SansEspaces(ligne.mid(7, 30));
-        Joueurs(4, r) = SansEspaces(ligne.mid(38, 30));
-        for (int c = 5; c <= 9; ++c)
-            Joueurs(c, r) = SansValeur;
-    });
-}
-
-void Modele::LitManches()
-{
-    MancheCourante = 0;
-    LitTable(LitLignes(NomFichier(u'M')), Manches, [this](const QString &ligne, int r) {
-        Manches(1, r) = ValeurNumerique(ligne.mid(0, 2));
-        Manches(2, r) = ligne.mid(3, 5);
-        Manches(3, r) = ligne.mid(9, 5);
-        Manches(4, r) = ligne.mid(15, 2);
-        Manches(5, r) = ligne.mid(18, 1);
-        if (Manches(5, r).texte() == u"X")
-            MancheCourante = r;
-    });
-}
-
-void Modele::LitScores()
-{
-    LitTable(LitLignes(NomFichier(u'S')), Scores, [this](const QString &ligne, int r) {
-        Scores(1, r) = ValeurNumerique(ligne.mid(0, 2));
-        Scores(2, r) = ValeurNumerique(ligne.mid(3, 4));
-        Scores(3, r) = ChampFacultatif(ligne, 9, 2);
-        Scores(4, r) = Entier16(ValeurNumerique(ligne.mid(11, 4)));
-        Scores(5, r) = ChampFacultatif(ligne, 17, 7);
-        // A 24-character line is the older layout, without belotes and capots.
-        const bool ancienne = ligne.size() == 24;
-        Scores(6, r) = ancienne ? QString() : ChampFacultatif(ligne, 25, 2);
-        Scores(7, r) = ancienne ? QString() : ChampFacultatif(ligne, 28, 2);
-    });
-}
-
-QString Modele::LigneJoueur(const TableCellules &t, int r)
-{
-    const int numero = int(ArrondiPair(t(1, r).nombre()));
-    return QStringLiteral("%1").arg(numero, 4, 10, QLatin1Char('0')) + u' ' + Cadrer(t(2, r).texte(), 1) + u' '
-           + Cadrer(t(3, r).texte(), 30) + u' ' + Cadrer(t(4, r).texte(), 30);
-}
-
-QString Modele::LigneManche(const TableCellules &t, int r)
-{
-    return Cadrer(t(1, r), 2) + u' ' + Cadrer(t(2, r).texte(), 5) + u' ' + Cadrer(t(3, r).texte(), 5) + u' '
-           + Cadrer(t(4, r), 2) + u' ' + Cadrer(t(5, r).texte(), 1);
-}
-
-QString Modele::LigneScore(const TableCellules &t, int r)
-{
-    return Cadrer(t(1, r), 2) + u'|' + Cadrer(t(2, r), 4) + u'|' + Cadrer(t(3, r), 2) + u'|' + Cadrer(t(4, r), 4)
-           + u'|' + Cadrer(t(5, r), 7) + u'|' + Cadrer(t(6, r), 2) + u'|' + Cadrer(t(7, r), 2) + u'.';
-}
-
-QStringList Modele::LignesEntete() const
-{
-    QString decalage = QStringLiteral("Decalage=");
-    if (!Decalage[1].texte().isEmpty())
-        decalage += Decalage[1].texte() + u',' + Decalage[2].texte() + u',' + Decalage[3].texte() + u','
-                    + Decalage[4].texte();
-    return {
-        QStringLiteral("NomTournoi=") + NomTournoi,
-        QStringLiteral("TypeJeu=") + TypeJeu,
-        QStringLiteral("Animation=") + TexteOuiNon(OptAnimation),
-        QStringLiteral("CalculAuto=") + TexteOuiNon(OptCalculAuto),
-        QStringLiteral("Tirage=") + Tirage,
-        QStringLiteral("TirageManche1=") + TirageManche1,
-        decalage,
-        QStringLiteral("TotalBelote=") + NombreOuRien(TotalBelote),
-        QStringLiteral("PtsBeloteRebelote=") + NombreOuRien(PtsBeloteRebelote),
-        QStringLiteral("PtsCapot=") + NombreOuRien(PtsCapot),
-    };
-}
-
-namespace {
-
-QStringList LignesTable(const TableCellules &t, QString (*ligne)(const TableCellules &, int))
-{
-    QStringList lignes;
-    lignes.reserve(t.nbLignes());
-    for (int r = 1; r <= t.nbLignes(); ++r)
-        lignes << ligne(t, r);
-    return lignes;
-}
-
-} // namespace
-
-bool Modele::EcritJoueurs()
+bool Modele::EcritJoueurs(const TableCellules &joueurs)
 {
     const QString nom = NomFichier(u'J');
-    return NbJoueurs() > 0 ? EcritLignes(nom, LignesTable(Joueurs, LigneJoueur)) : SupprimeFichier(nom);
+    if (!(joueurs.nbLignes() > 0 ? EcritFichier(nom, ContenuJoueurs(joueurs)) : SupprimeFichier(nom)))
+        return false;
+    if (&joueurs != &Joueurs)
+        Joueurs = joueurs;
+    emit joueursChanges();
+    return true;
 }
 
-bool Modele::EcritManches()
+bool Modele::EcritManches(const TableCellules &manches, int mancheCourante)
 {
     const QString nom = NomFichier(u'M');
-    if (NbManches() == 0)
-        return SupprimeFichier(nom);
-    if (MancheCourante != 0)
-        for (int r = 1; r <= NbManches(); ++r)
-            Manches(5, r) = QString(r == MancheCourante ? QStringLiteral("X") : QStringLiteral(" "));
-    return EcritLignes(nom, LignesTable(Manches, LigneManche));
+    TableCellules marquees = manches;
+    if (mancheCourante != 0)
+        for (int r = 1; r <= marquees.nbLignes(); ++r)
+            marquees(ColManche::Active, r) = QString(r == mancheCourante ? QStringLiteral("X") : QStringLiteral(" "));
+    if (!(marquees.nbLignes() > 0 ? EcritFichier(nom, ContenuManches(marquees)) : SupprimeFichier(nom)))
+        return false;
+    Manches = std::move(marquees);
+    MancheCourante = mancheCourante;
+    return true;
 }
 
-bool Modele::EcritScores()
+bool Modele::EcritScores(const TableCellules &scores)
 {
     const QString nom = NomFichier(u'S');
-    return NbScores() > 0 ? EcritLignes(nom, LignesTable(Scores, LigneScore)) : SupprimeFichier(nom);
-}
-
-bool Modele::EcritEntete()
-{
-    return EcritLignes(NomFichier(u'T'), LignesEntete());
+    if (!(scores.nbLignes() > 0 ? EcritFichier(nom, ContenuScores(scores)) : SupprimeFichier(nom)))
+        return false;
+    if (&scores != &Scores)
+        Scores = scores;
+    emit scoresEcrits();
+    return true;
 }

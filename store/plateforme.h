@@ -27,7 +27,8 @@ public:
     virtual QString choisirFichier(const QString &titre, const QString &dossier,
                                    const QStringList &filtres) = 0;
 
-    // The hourglass pointer over the whole program, on or off.
+    // The hourglass pointer over the whole program, on or off; calls nest.
+    // Use the guard below rather than pairs of calls.
     virtual void sablier(bool actif) = 0;
 
     virtual QDateTime maintenant() = 0;
@@ -39,15 +40,30 @@ public:
     virtual void joueSon(const QString &chemin) = 0;
     // Plays a video over the whole screen, in a loop, until a key or a click.
     virtual void joueVideo(const QString &chemin) = 0;
-    // Opens a document with the application the desktop associates with it.
-    virtual void ouvreDocument(const QString &chemin) = 0;
-    // Starts the plain text editor on a file, without waiting.
-    virtual void editeTexte(const QString &chemin) = 0;
+    // Opens a document with the application the desktop associates with it;
+    // false when no application could be started.
+    virtual bool ouvreDocument(const QString &chemin) = 0;
+    // Starts the plain text editor on a file, without waiting; false when none could be started.
+    virtual bool editeTexte(const QString &chemin) = 0;
 
     // Width of the screen in pixels.
     virtual int largeurEcran() = 0;
     // Whether a file of the host system exists (the word-processor probe).
     virtual bool fichierSystemeExiste(const QString &chemin) = 0;
+};
+
+// The hourglass for as long as the guard lives, whatever way the scope is
+// left; guards nest. A message box shows the normal pointer meanwhile.
+class Sablier
+{
+public:
+    explicit Sablier(Plateforme &plateforme) : m_plateforme(plateforme) { m_plateforme.sablier(true); }
+    ~Sablier() { m_plateforme.sablier(false); }
+    Sablier(const Sablier &) = delete;
+    Sablier &operator=(const Sablier &) = delete;
+
+private:
+    Plateforme &m_plateforme;
 };
 
 // Thrown after a fatal stop box: unwinds to main, which ends the program.

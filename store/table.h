@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/cellule.h"
+#include <QtGlobal>
 #include <vector>
 
 // A table of cells addressed (column, row), column first as in every routine of
@@ -16,6 +17,8 @@ public:
     Cellule &operator()(int colonne, int ligne) { return m_cellules[index(colonne, ligne)]; }
     const Cellule &operator()(int colonne, int ligne) const { return m_cellules[index(colonne, ligne)]; }
 
+    // Room for n live rows, so that a table read row by row is not moved as it grows.
+    void reserve(qsizetype n) { m_cellules.reserve(std::size_t(n + 1) * m_colonnes); }
     // Back to row 0 alone.
     void vide() { m_cellules.assign(m_colonnes, Cellule()); }
     // Grows or shrinks to n live rows, keeping the content of the rows kept.

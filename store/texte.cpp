@@ -2,33 +2,52 @@
 #include "store/cellule.h"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
-double ValeurNumerique(QStringView texte)
+namespace {
+
+// Leading blanks skipped, then the longest leading decimal number.
+template <typename Caractere>
+double LitNombre(const Caractere *texte, qsizetype n)
 {
     qsizetype i = 0;
-    const qsizetype n = texte.size();
-    while (i < n && (texte[i] == u' ' || texte[i] == u'\t'))
+    while (i < n && (texte[i] == ' ' || texte[i] == '\t'))
         ++i;
     const qsizetype debut = i;
-    if (i < n && (texte[i] == u'-' || texte[i] == u'+'))
+    if (i < n && (texte[i] == '-' || texte[i] == '+'))
         ++i;
-    auto chiffre = [&](qsizetype k) { return k < n && texte[k] >= u'0' && texte[k] <= u'9'; };
+    auto chiffre = [&](qsizetype k) { return k < n && texte[k] >= '0' && texte[k] <= '9'; };
     // Whole numbers, by far the most common, are read in place.
     double entier = 0;
     bool chiffres = false;
     for (; chiffre(i); ++i) {
-        entier = entier * 10 + (texte[i].unicode() - u'0');
+        entier = entier * 10 + (texte[i] - '0');
         chiffres = true;
     }
-    if (i < n && texte[i] == u'.' && chiffre(i + 1)) {
+    if (i < n && texte[i] == '.' && chiffre(i + 1)) {
         for (++i; chiffre(i); ++i)
             ;
-        return texte.sliced(debut, i - debut).toString().toDouble();
+        QByteArray decimal(i - debut, Qt::Uninitialized);
+        for (qsizetype k = debut; k < i; ++k)
+            decimal[k - debut] = char(texte[k]);
+        return decimal.toDouble();
     }
     if (!chiffres)
         return 0;
-    return texte[debut] == u'-' ? -entier : entier;
+    return texte[debut] == '-' ? -entier : entier;
+}
+
+} // namespace
+
+double ValeurNumerique(QStringView texte)
+{
+    return LitNombre(texte.utf16(), texte.size());
+}
+
+double ValeurNumerique(QByteArrayView texte)
+{
+    return LitNombre(texte.data(), texte.size());
 }
 
 double ArrondiPair(double x)
@@ -121,7 +140,7 @@ int CodeCp1252(QChar c)
     return '?';
 }
 
-QString DepuisCp1252(const QByteArray &octets)
+QString DepuisCp1252(QByteArrayView octets)
 {
     QString texte(octets.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < octets.size(); ++i) {
@@ -137,6 +156,23 @@ QByteArray VersCp1252(const QString &texte)
     for (qsizetype i = 0; i < texte.size(); ++i)
         octets[i] = char(CodeCp1252(texte[i]));
     return octets;
+}
+
+bool EstCp1252(const QString &texte)
+{
+    for (const QChar c : texte)
+        if (CodeCp1252(c) == '?' && c != u'?')
+            return false;
+    return true;
+}
+
+int compareOctets(QByteArrayView a, QByteArrayView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const int c = n == 0 ? 0 : std::memcmp(a.data(), b.data(), std::size_t(n));
+    if (c != 0)
+        return c < 0 ? -1 : 1;
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 int compareCp1252(const QString &a, const QString &b)

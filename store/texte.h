@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,7 @@ class Cellule;
 // Numeric value of a text: leading blanks skipped, then the longest leading
 // decimal number (sign, digits, decimal point); 0 when there is none.
 double ValeurNumerique(QStringView texte);
+double ValeurNumerique(QByteArrayView texte);
 
 // Rounds to the nearest integer, halves to the even one.
 double ArrondiPair(double x);
@@ -35,12 +37,16 @@ QString Centrer(const QString &texte, int largeur, QChar remplissage = QLatin1Ch
 QString SansEspaces(const QString &texte);
 
 // Windows-1252, the code page of every file of the program.
-QString DepuisCp1252(const QByteArray &octets);
+QString DepuisCp1252(QByteArrayView octets);
 QByteArray VersCp1252(const QString &texte);
 // Windows-1252 code of a character (63, '?', when it has none).
 int CodeCp1252(QChar c);
+// Whether every character of a text has a Windows-1252 code.
+bool EstCp1252(const QString &texte);
 // Compares two texts on their Windows-1252 codes.
 int compareCp1252(const QString &a, const QString &b);
+// Compares two byte strings byte by byte, as unsigned codes.
+int compareOctets(QByteArrayView a, QByteArrayView b);
 
 // Lines of a text file: ended by CR LF, LF or CR alone; a final line end adds no line.
 QStringList DecoupeLignes(const QString &texte);

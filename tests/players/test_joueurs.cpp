@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(Numeros(m().Joueurs), numeros);
         QCOMPARE(m().Joueurs(2, ligne).texte(), QStringLiteral("X"));
         QCOMPARE(m().Joueurs(9, ligne).nombre(), double(SansValeur));
-        const QStringList fichier = m().LitLignes(QStringLiteral("J01.DAT"));
+        const QStringList fichier = Lignes(m(), QStringLiteral("J01.DAT"));
         QCOMPARE(fichier.size(), numeros.size());
         QVERIFY(fichier[ligne - 1].startsWith(QStringLiteral("%1 X DURAND ").arg(numero, 4, 10, QLatin1Char('0'))));
     }

@@ -85,12 +85,12 @@ int main(int argc, char *argv[])
     std::printf("%d entrants, %d lignes de scores (meilleur de 5 essais)\n", NbEntrants, NbLignesScores);
     for (const auto &tri : tris) {
         m.ColTri = tri.colonne;
-        m.SensTri = QString::fromLatin1(tri.sens);
+        m.SensTri = *tri.sens == 'A' ? Sens::Ascendant : Sens::Descendant;
         const double total = Chrono([&] {
             CalculClassement(m);
             QApplication::processEvents();
         });
-        const double tri_seul = Chrono([&] { TrieGrille(m, tri.colonne, QString::fromLatin1(tri.sens)); });
+        const double tri_seul = Chrono([&] { TrieGrille(m, tri.colonne, (*tri.sens == QLatin1Char('A') ? Sens::Ascendant : Sens::Descendant)); });
         std::printf("  %s\n    calcul + tri + grille : %6.2f ms, tri + grille seuls : %6.2f ms\n", tri.libelle, total,
                     tri_seul);
     }

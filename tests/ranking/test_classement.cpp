@@ -69,7 +69,6 @@ private slots:
         t->joueur(2);
         t->score(1, 1, QStringLiteral("4"), QStringLiteral("10"));
         t->score(1, 42, QStringLiteral("4"), QStringLiteral("-10"));
-        t->p.sablier(true);
         const QString texte = QStringLiteral("*** ERREUR PROGRAMME 001 ***\n"
                                              "Le joueur 42 figure dans les scores mais pas dans la liste des joueurs.\n"
                                              "Arrêt du programme.");
@@ -80,7 +79,6 @@ private slots:
             message = arret.message;
         }
         QCOMPARE(message, texte);
-        QVERIFY(!t->p.sablierActif);
         QCOMPARE(t->p.bips, 1);
         QCOMPARE(t->p.boites.size(), 1);
         QCOMPARE(t->p.boites.last().icone, Plateforme::Icone::Exclamation);
@@ -95,7 +93,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             t->score(1, 1, QString(), QString());
         QList<int> pourcentages;
-        t->m.progression = [&](int pourcentage) { pourcentages << pourcentage; };
+        QObject::connect(&t->m, &Modele::progression, [&](int pourcentage) { pourcentages << pourcentage; });
         CalculClassement(t->m);
         QCOMPARE(pourcentages, (QList<int>{33, 67, 100}));
     }
@@ -107,7 +105,7 @@ private slots:
             t->joueur(numero);
         t->score(1, 1, QString(), QStringLiteral("50"));
         t->m.ColTri = 1;
-        t->m.SensTri = QStringLiteral("D");
+        t->m.SensTri = Sens::Descendant;
         CalculClassement(t->m);
         QCOMPARE(t->ordreTri(), (QList<int>{3, 2, 1}));
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/modele.h"
-#include "support/plateformetest.h"
+#include "support/tournoi.h"
 
 #include <QTemporaryDir>
 
@@ -16,7 +16,7 @@ struct TournoiTest
     {
         m.RepProgramme = dossier.path();
         m.NumTournoi = QStringLiteral("01");
-        m.TypeJeu = QStringLiteral("TAROT");
+        m.TypeJeu = *TypeJeu::depuisTexte(QStringLiteral("TAROT"));
     }
 
     // An entrant, after those already there: no ranking yet.

@@ -12,7 +12,7 @@ class TestCanal : public QObject
 private slots:
     void ecritPuisOuvre()
     {
-        Tournoi t;
+        TournoiRapport t;
         QVERIFY(ImprimeTexte(t.m, "RAPPORT.TXT", {"\f", "Prénom ", "N°"}));
         QCOMPARE(t.lit("RAPPORT.TXT"), QByteArray("\f\r\nPr\xe9nom \r\nN\xb0\r\n"));
         QCOMPARE(t.p.textesEdites, QStringList{t.m.Chemin("RAPPORT.TXT")});
@@ -20,7 +20,7 @@ private slots:
 
     void sansEditeur()
     {
-        Tournoi t;
+        TournoiRapport t;
         QVERIFY(ImprimeTexte(t.m, "RAPPORT.TXT", {"x"}, false));
         QCOMPARE(t.lit("RAPPORT.TXT"), QByteArray("x\r\n"));
         QVERIFY(t.p.textesEdites.isEmpty());
@@ -29,7 +29,7 @@ private slots:
     // A directory stands where the report should go.
     void fichierImpossible()
     {
-        Tournoi t;
+        TournoiRapport t;
         QVERIFY(QDir(t.dossier.path()).mkdir("RAPPORT.TXT"));
         QVERIFY(!ImprimeTexte(t.m, "RAPPORT.TXT", {"x"}));
         QCOMPARE(t.p.boites.size(), 1);

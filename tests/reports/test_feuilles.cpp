@@ -42,7 +42,7 @@ const QStringList quatrePartiesEtFin = {
 };
 
 // Round 2 has 4 deals and a single table, number 3.
-void tarot(Tournoi &t)
+void tarot(TournoiRapport &t)
 {
     t.joueur(5, "DURAND", "Luc");
     t.joueur(7, "DUPONT", "Zoé");
@@ -65,7 +65,7 @@ class TestFeuilles : public QObject
 private slots:
     void feuilleTarot()
     {
-        Tournoi t;
+        TournoiRapport t;
         tarot(t);
         t.nommePlaces();
         QVERIFY(ImprimeFeuilles(t.m, 3));
@@ -83,7 +83,7 @@ private slots:
 
     void feuilleTarotSansPlaces()
     {
-        Tournoi t;
+        TournoiRapport t;
         tarot(t);
         QCOMPARE(LignesFeuilles(t.m, 3)[14],
                  "        !    !   12            !    7            !  101            !    5            !");
@@ -91,7 +91,7 @@ private slots:
 
     void feuilleBeloteIndividuelle()
     {
-        Tournoi t("BELOTEIND");
+        TournoiRapport t("BELOTEIND");
         t.joueur(3, "DE LA FONTAINE-ROY", "Jean-Baptiste");
         t.joueur(8, "DUPONT", "Zoé");
         t.joueur(15, "LEDUC", "Anne");
@@ -130,7 +130,7 @@ private slots:
     // Two teams; the second table of the round starts at its own first seat.
     void feuilleDoublettes()
     {
-        Tournoi t("BELOTE");
+        TournoiRapport t("BELOTE");
         t.joueur(2, "ROUX Paul", "LEROY Eve");
         t.joueur(4, "DUPONT Jean-Pierre et fils aînés ++", "DURAND Luc");
         t.joueur(11, "MARTIN Anne", "PETIT Zoé");
@@ -151,7 +151,7 @@ private slots:
 
     void toutesLesTables()
     {
-        Tournoi t("BELOTE");
+        TournoiRapport t("BELOTE");
         t.joueur(1, "A", "B");
         t.joueur(2, "C", "D");
         t.manche("20:30", "22:00", " 4");
@@ -169,7 +169,7 @@ private slots:
 
     void sansPartiesRefuse()
     {
-        Tournoi t;
+        TournoiRapport t;
         tarot(t);
         t.m.Manches(4, 2) = QString("  ");
         QVERIFY(!ImprimeFeuilles(t.m, 0));
@@ -199,7 +199,7 @@ private slots:
         QFETCH(QStringList, reponses);
         QFETCH(int, table);
         QFETCH(QStringList, erreurs);
-        Tournoi t;
+        TournoiRapport t;
         t.m.NbTables = 3;
         for (const QString &r : reponses)
             t.p.saisies.enqueue(r == "<annule>" ? std::nullopt : std::optional<QString>(r));
@@ -216,7 +216,7 @@ private slots:
     // Entrant 4 sits out round 2, entrant 5 round 1: their fields stay empty.
     void csv()
     {
-        Tournoi t;
+        TournoiRapport t;
         const char *noms[] = {"ANDRE", "BERNARD", "CARON", "DUBOIS", "FAURE"};
         for (int i = 0; i < 5; ++i)
             t.joueur(i + 1, noms[i], "P" + QString::number(i + 1));

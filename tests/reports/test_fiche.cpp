@@ -8,7 +8,7 @@ namespace {
 
 // Entrant 3 played rounds 1 and 2 and sits at a table of round 3 not yet
 // scored; entrant 7 only sits at that table.
-void tournoi(Tournoi &t)
+void tournoi(TournoiRapport &t)
 {
     t.joueur(3, "DUPONT", "Jean");
     t.joueur(5, "DURAND", "Luc");
@@ -54,7 +54,7 @@ class TestFiche : public QObject
 private slots:
     void avecScores()
     {
-        Tournoi t;
+        TournoiRapport t;
         tournoi(t);
         QVERIFY(ImprimeFiche(t.m, FicheJoueur(t.m, 1, 2)));
         COMPARE_LIGNES(DepuisCp1252(t.lit("FICHE.TXT")).split("\r\n"),
@@ -72,7 +72,7 @@ private slots:
 
     void sansScore()
     {
-        Tournoi t;
+        TournoiRapport t;
         tournoi(t);
         const Fiche fiche = FicheJoueur(t.m, 3, 3);
         QCOMPARE(fiche.valeurs, (std::array<QString, 5>{}));

@@ -14,7 +14,7 @@ namespace {
 const QString Cancel = "<annule>";
 
 // Round 1 of a tarot evening of two tables.
-void tarot(Tournoi &t, const QString &parties)
+void tarot(TournoiRapport &t, const QString &parties)
 {
     for (int i = 1; i <= 8; ++i)
         t.joueur(i, QString("NOM%1").arg(i), "Prénom");
@@ -68,7 +68,7 @@ private slots:
         QFETCH(QStringList, boites);
         QFETCH(QString, fichier);
         QFETCH(int, feuilles);
-        Tournoi t;
+        TournoiRapport t;
         tarot(t, parties);
         for (const QString &saisie : saisies)
             t.p.saisies.enqueue(saisie == Cancel ? std::nullopt : std::optional<QString>(saisie));
@@ -95,7 +95,7 @@ private slots:
             QCOMPARE(t.lit(fichier).count("\f"), feuilles);
         // The sheets ask for a table only once the round has its deals.
         QCOMPARE(t.p.saisies.isEmpty(), bouton == "cmdEtat" && parties != "0");
-        QVERIFY(!t.p.sablierActif);
+        QVERIFY(!t.p.sablierActif());
     }
 };
 

@@ -21,7 +21,7 @@ class TestGrille : public QObject
 private slots:
     void grilleDansSonOrdre()
     {
-        Tournoi t;
+        TournoiRapport t;
         t.joueur(3, "DUPONT", "Jean");
         t.joueur(8, "ABCDEFGHIJKLMNOPQRST", "Marie-Christine");
         t.joueur(12, "LEDUC", "Zoé");
@@ -33,7 +33,8 @@ private slots:
         t.m.Joueurs(6, 2) = 8;
         t.m.Joueurs(7, 2) = 250;
 
-        QVERIFY(ImprimeGrille(t.m, {2, 1, 3}));
+        t.m.OrdreGrille = {8, 3, 12};
+        QVERIFY(ImprimeGrille(t.m));
         COMPARE_LIGNES(DepuisCp1252(t.lit("GRILLE.TXT")).split("\r\n"),
                        enteteGrille(1) + QStringList{
                            "          1    8  ABCDEFGHIJKLMNO  Marie-Christine    2    8     250        0        0",
@@ -55,13 +56,12 @@ private slots:
     {
         QFETCH(int, joueurs);
         QFETCH(int, lignesPage2);
-        Tournoi t;
-        QList<int> ordre;
+        TournoiRapport t;
         for (int i = 1; i <= joueurs; ++i) {
             t.joueur(i, "NOM", "Prénom");
-            ordre << i;
+            t.m.OrdreGrille << i;
         }
-        const QStringList lignes = LignesGrille(t.m, ordre);
+        const QStringList lignes = LignesGrille(t.m);
         QCOMPARE(lignes.size(), 10 + 52 + 10 + lignesPage2);
         COMPARE_LIGNES(lignes.mid(62, 10), enteteGrille(2));
         QVERIFY(lignes[61].startsWith("         52   52  NOM"));
@@ -71,7 +71,7 @@ private slots:
 
     void grilleVideRefusee()
     {
-        Tournoi t;
+        TournoiRapport t;
         QVERIFY(!ImprimeGrille(t.m, {}));
         QCOMPARE(t.p.dernierTexte(), QString("La grille est vide, il n'y a rien à imprimer."));
         QCOMPARE(t.lit("GRILLE.TXT"), QByteArray("<absent>"));

@@ -7,7 +7,7 @@
 namespace {
 
 // Round 2 of a tarot evening: table 1 scored, table 2 not yet.
-void soiree(Tournoi &t)
+void soiree(TournoiRapport &t)
 {
     const char *noms[][2] = {{"ANDRE", "Paul"},  {"BERNARD", "Lise"}, {"CARON", "Marc"},
                              {"DUBOIS", "Eve"},  {"ABCDEFGHIJKLMNOPQRST", "Jean"},
@@ -22,7 +22,7 @@ void soiree(Tournoi &t)
 }
 
 // Round 1 of team belote: two tables of two teams.
-void doublettes(Tournoi &t)
+void doublettes(TournoiRapport &t)
 {
     t.joueur(1, "DUPONT Jean", "DURAND Luc");
     t.joueur(2, "MARTIN Anne", "PETIT Zoé");
@@ -50,7 +50,7 @@ class TestListes : public QObject
 private slots:
     void parTableAvecPlaces()
     {
-        Tournoi t;
+        TournoiRapport t;
         soiree(t);
         t.nommePlaces();
         QVERIFY(ImprimeListe(t.m, Liste::ParTable));
@@ -74,7 +74,7 @@ private slots:
     // Without named seats the entrant numbers stay in one column.
     void parTableSansPlaces()
     {
-        Tournoi t;
+        TournoiRapport t;
         soiree(t);
         COMPARE_LIGNES(LignesListe(t.m, Liste::ParTable).mid(10, 3), {
                            "          1                 8  HENRY            Zoé            ",
@@ -86,7 +86,7 @@ private slots:
     // Each table of two teams starts at "Nord", whatever its row in the scores.
     void parTableDoublettes()
     {
-        Tournoi t("BELOTE");
+        TournoiRapport t("BELOTE");
         doublettes(t);
         t.nommePlaces();
         COMPARE_LIGNES(LignesListe(t.m, Liste::ParTable).mid(6),
@@ -103,7 +103,7 @@ private slots:
 
     void parJoueur()
     {
-        Tournoi t;
+        TournoiRapport t;
         soiree(t);
         t.nommePlaces();
         COMPARE_LIGNES(LignesListe(t.m, Liste::ParJoueur).mid(6),
@@ -124,7 +124,7 @@ private slots:
     // The second team of a table sits "E/O", also at the second table.
     void parJoueurDoublettes()
     {
-        Tournoi t("BELOTE");
+        TournoiRapport t("BELOTE");
         doublettes(t);
         t.nommePlaces();
         const QStringList lignes = LignesListe(t.m, Liste::ParJoueur);
@@ -135,7 +135,7 @@ private slots:
 
     void parNom()
     {
-        Tournoi t;
+        TournoiRapport t;
         soiree(t);
         COMPARE_LIGNES(LignesListe(t.m, Liste::ParNom).mid(6),
                        titresManche(" 2", "Nom                  Prénom               N°J.  Table  ",
@@ -155,7 +155,7 @@ private slots:
     // 30 lines fill a page; the 31st opens page 2.
     void parNomSurDeuxPages()
     {
-        Tournoi t;
+        TournoiRapport t;
         QList<int> entrants;
         for (int i = 1; i <= 31; ++i) {
             t.joueur(i, QString("JOUEUR%1").arg(32 - i, 2, 10, QChar('0')), "X");
@@ -175,7 +175,7 @@ private slots:
 
     void marquesDesScores()
     {
-        Tournoi t;
+        TournoiRapport t;
         soiree(t);
         QCOMPARE(PrepareRepartition(t.m, Liste::ParTable), 8);
         QString marques;
@@ -186,7 +186,7 @@ private slots:
 
     void repartitionVideRefusee()
     {
-        Tournoi t;
+        TournoiRapport t;
         QVERIFY(!ImprimeListe(t.m, Liste::ParNom));
         QCOMPARE(t.p.dernierTexte(), QString("Le fichier de répartition est vide, il n'y a rien à imprimer."));
         QCOMPARE(t.lit("LIST_NOM.TXT"), QByteArray("<absent>"));

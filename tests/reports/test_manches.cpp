@@ -11,7 +11,7 @@ class TestManches : public QObject
 private slots:
     void sansManche()
     {
-        Tournoi t;
+        TournoiRapport t;
         const QString cadre = "                        +-----------+---------+---------+--------------+";
         QVERIFY(ImprimeManches(t.m));
         COMPARE_LIGNES(DepuisCp1252(t.lit("MANCHES.TXT")).split("\r\n"),
@@ -54,7 +54,7 @@ private slots:
         QFETCH(QString, fin);
         QFETCH(QString, parties);
         QFETCH(QString, ligne);
-        Tournoi t;
+        TournoiRapport t;
         for (int r = 1; r <= manche; ++r)
             t.manche(debut, fin, parties);
         const QStringList lignes = LignesManches(t.m);

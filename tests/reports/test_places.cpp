@@ -21,7 +21,7 @@ private slots:
     {
         QFETCH(QString, type);
         QFETCH(QStringList, noms);
-        Tournoi t(type);
+        TournoiRapport t(type);
         for (int place = 0; place < noms.size(); ++place)
             QCOMPARE(NomPlace(t.m, place), noms[place]);
     }
@@ -30,14 +30,14 @@ private slots:
     // a table of the next round with the same number too.
     void placeDansTable()
     {
-        Tournoi t("BELOTE");
+        TournoiRapport t("BELOTE");
         t.table(1, 1, {1, 2});
         t.table(1, 2, {3, 4});
         t.table(2, 2, {1, 3});
         t.table(2, 5, {2, 4});
         QList<int> places;
         for (int k = 1; k <= t.m.NbScores(); ++k)
-            places << PlaceDansTable(t.m, k);
+            places << PlacesDansTables(t.m)[k];
         QCOMPARE(places, (QList<int>{1, 2, 1, 2, 1, 2, 1, 2}));
     }
 };

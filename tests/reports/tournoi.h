@@ -3,7 +3,7 @@
 
 #include "store/modele.h"
 #include "store/texte.h"
-#include "support/plateformetest.h"
+#include "support/tournoi.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,16 +14,16 @@ inline QString blancs(int n)
 }
 
 // A tournament named "Coupe du club", printed on 7 March 2026 at 21:05:03.
-struct Tournoi
+struct TournoiRapport
 {
     QTemporaryDir dossier;
     PlateformeTest p;
     Modele m{p};
 
-    explicit Tournoi(const QString &type = "TAROT")
+    explicit TournoiRapport(const QString &type = "TAROT")
     {
         m.RepProgramme = dossier.path();
-        m.TypeJeu = type;
+        m.TypeJeu = *TypeJeu::depuisTexte(type);
         m.NomTournoi = "Coupe du club";
         p.heure = QDateTime(QDate(2026, 3, 7), QTime(21, 5, 3));
     }
@@ -98,18 +98,3 @@ inline QStringList entetePage(int page)
 }
 
 // The first line that differs, with both versions; empty when the lists are equal.
-inline QString difference(const QStringList &obtenu, const QStringList &attendu)
-{
-    for (qsizetype i = 0; i < std::min(obtenu.size(), attendu.size()); ++i)
-        if (obtenu[i] != attendu[i])
-            return QString("line %1:\n got [%2]\nwant [%3]").arg(i).arg(obtenu[i], attendu[i]);
-    if (obtenu.size() != attendu.size())
-        return QString("%1 lines, %2 expected").arg(obtenu.size()).arg(attendu.size());
-    return {};
-}
-
-#define COMPARE_LIGNES(...)                                                                                            \
-    do {                                                                                                               \
-        const QString d_ = difference(__VA_ARGS__);                                                                    \
-        QVERIFY2(d_.isEmpty(), qPrintable(d_));                                                                        \
-    } while (false)

@@ -45,7 +45,7 @@ private slots:
             t.table(2, 1, lignes, lignes - manquants);
         t.table(3, 1, 4, 4);
         int appels = 0;
-        t.m.etatMancheChange = [&] { ++appels; };
+        QObject::connect(&t.m, &Modele::etatMancheChange, [&] { ++appels; });
 
         QVERIFY(MajEtatManche(t.m));
         QCOMPARE(t.m.EtatManche,

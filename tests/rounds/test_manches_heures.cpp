@@ -60,9 +60,9 @@ private slots:
     {
         TournoiTest t;
         for (QString heure : {"__:__", "", "30:__", "__:99"}) {
-            t.m.MsgErr = "ancien";
-            QVERIFY(ControleHeure(t.m, heure));
-            QVERIFY(t.m.MsgErr.isEmpty());
+            QString message = "ancien";
+            QVERIFY(ControleHeure(t.m, heure, message));
+            QVERIFY(message.isEmpty());
         }
     }
 };

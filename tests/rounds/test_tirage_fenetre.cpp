@@ -17,7 +17,7 @@ private slots:
     {
         TournoiTirage t;
         Modele &m = t.m;
-        m.Tirage = QStringLiteral("FORTS");
+        m.Tirage = TirageDepuisTexte(QStringLiteral("FORTS"));
         t.manches(2, 2);
         for (int k = 1; k <= 8; ++k) {
             t.joueur(k);
@@ -26,7 +26,7 @@ private slots:
         frmTarot1 fenetre(m);
         fenetre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
-        TrieGrille(m, 7, QStringLiteral("D"));
+        TrieGrille(m, 7, Sens::Descendant);
         // Another user of the work table: its order is no longer the grid's.
         for (int i = 1; i <= 8; ++i)
             m.TabTri(1, i) = i;

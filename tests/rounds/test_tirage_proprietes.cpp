@@ -30,7 +30,6 @@ struct Cas
     std::unique_ptr<TournoiTirage> t;
     QRandomGenerator g;
     QList<int> participants; // entrant numbers, ascending
-    QList<int> premieres;    // the entrants of the first rows, as many as participants
     std::map<int, Siege> precedente;
 
     Cas(const QString &methode, const QString &typeJeu, quint32 graine)
@@ -49,8 +48,6 @@ struct Cas
             t->joueur(numero, lignes.contains(r));
             if (lignes.contains(r))
                 participants << numero;
-            if (r <= n)
-                premieres << numero;
         }
 
         const bool premiere = methode == u"VERTICAL" || methode == u"ALEATOIRE1";
@@ -61,14 +58,14 @@ struct Cas
                 placeManche(manche, manche < courante, manche == courante - 1);
 
         // Each setting is given a value the round must not follow.
-        m.TirageManche1 = methode == u"ALEATOIRE1" ? QStringLiteral("ALEATOIRE") : QStringLiteral("VERTICAL");
-        m.Tirage = premiere ? QStringLiteral("TOURNOI") : methode;
+        m.TirageManche1 = TirageDepuisTexte(methode == u"ALEATOIRE1" ? QStringLiteral("ALEATOIRE") : QStringLiteral("VERTICAL"));
+        m.Tirage = TirageDepuisTexte(premiere ? QStringLiteral("TOURNOI") : methode);
         for (int i = 1; i <= 4; ++i)
             m.Decalage[i] = g.bounded(-2 * nbTables, 2 * nbTables + 1);
         for (int r = 1; r <= inscrits; ++r)
             for (int c = 7; c <= 9; ++c)
                 m.Joueurs(c, r) = g.bounded(4) == 0 ? SansValeur : g.bounded(-50, 51);
-        TrieGrille(m, g.bounded(7, 10), g.bounded(2) ? QStringLiteral("A") : QStringLiteral("D"));
+        TrieGrille(m, g.bounded(7, 10), g.bounded(2) ? Sens::Ascendant : Sens::Descendant);
         t->p.initialiseHasard(graine);
     }
 
@@ -134,17 +131,17 @@ private slots:
             QCOMPARE(apres.size(), avant.size() + n);
             QCOMPARE(apres.mid(0, debut), avant.mid(0, debut));
             QCOMPARE(apres.mid(debut + n), avant.mid(debut));
-            QCOMPARE(m.LitLignes(m.NomFichier(u'S')), apres);
+            QCOMPARE(Lignes(m, m.NomFichier(u'S')), apres);
 
             QList<int> tires;
             for (int k = 0; k < n; ++k) {
                 const int r = debut + 1 + k;
                 QCOMPARE(m.Scores(1, r).nombre(), double(courante));
                 QCOMPARE(m.Scores(2, r).nombre(), double(k / s + 1));
-                QCOMPARE(PlaceDansTable(m, r), k % s + 1);
+                QCOMPARE(PlacesDansTables(m)[r], k % s + 1);
                 tires << int(m.Scores(4, r).nombre());
             }
-            QList<int> attendus = methode == u"VERTICAL" ? cas.premieres : cas.participants;
+            QList<int> attendus = cas.participants;
             if (methode == u"FORTS") {
                 // The participants from the top of the grid down.
                 attendus.clear();
@@ -204,7 +201,7 @@ private slots:
                 m.Joueurs(2, m.RechJoueur(cas.participants[cas.g.bounded(int(cas.participants.size()))])) =
                     QStringLiteral(" ");
             else if (cause == u"grille")
-                TrieGrille(m, cas.g.bounded(1, 7), QStringLiteral("A"));
+                TrieGrille(m, cas.g.bounded(1, 7), Sens::Ascendant);
             else if (cause == u"decalage")
                 m.Decalage[cas.g.bounded(1, s + 1)] = QString();
             else if (cause == u"effectifs")
@@ -217,7 +214,7 @@ private slots:
             // Nothing was on disk: any write would show.
             QVERIFY(QDir(t.dossier.path()).isEmpty());
             QCOMPARE(m.NbTables, -1);
-            QVERIFY(!t.p.sablierActif);
+            QVERIFY(!t.p.sablierActif());
             QVERIFY(cause == u"non" || t.p.boites.last().titre == u"ERREUR");
         }
     }

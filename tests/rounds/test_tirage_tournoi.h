@@ -3,7 +3,7 @@
 #include "ranking/classement.h"
 #include "rounds/tirage.h"
 #include "store/modele.h"
-#include "support/plateformetest.h"
+#include "support/tournoi.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,9 +35,9 @@ struct TournoiTirage
     {
         m.RepProgramme = dossier.path();
         m.NumTournoi = QStringLiteral("01");
-        m.TypeJeu = type;
-        m.Tirage = QStringLiteral("ALEATOIRE");
-        m.TirageManche1 = QStringLiteral("ALEATOIRE");
+        m.TypeJeu = *TypeJeu::depuisTexte(type);
+        m.Tirage = TirageDepuisTexte(QStringLiteral("ALEATOIRE"));
+        m.TirageManche1 = TirageDepuisTexte(QStringLiteral("ALEATOIRE"));
         manches(1, 1);
     }
 
@@ -105,10 +105,7 @@ struct TournoiTirage
     // The rows of Scores as the file writes them.
     QStringList lignesScores() const
     {
-        QStringList lignes;
-        for (int r = 1; r <= m.NbScores(); ++r)
-            lignes << Modele::LigneScore(m.Scores, r);
-        return lignes;
+        return DecoupeLignes(DepuisCp1252(ContenuScores(m.Scores)));
     }
 
     // The Joueurs rows in the order of the last grid sort.
@@ -124,7 +121,10 @@ struct TournoiTirage
     bool tire(bool oui = true)
     {
         p.reponses.enqueue(oui);
-        return TirageAuSort(m, ordreGrille());
+        m.OrdreGrille.clear();
+        for (int r : ordreGrille())
+            m.OrdreGrille << int(m.Joueurs(1, r).nombre());
+        return TirageAuSort(m);
     }
 
     // The entrants of each table of a round, table 1 first, seat 1 first.

@@ -3,7 +3,7 @@
 
 #include "store/modele.h"
 #include "store/texte.h"
-#include "support/plateformetest.h"
+#include "support/tournoi.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -18,7 +18,7 @@ struct TournoiTest
     {
         m.RepProgramme = dossier.path();
         m.NumTournoi = QStringLiteral("01");
-        m.TypeJeu = type;
+        m.TypeJeu = *TypeJeu::depuisTexte(type);
     }
 
     // Rounds 1 to n, 20:00 to 22:00, 5 deals, round `courante` current (the last by default).
@@ -51,7 +51,7 @@ struct TournoiTest
     // Lines of a file of the tournament; "<absent>" when there is none.
     QStringList lignes(const QString &fichier) const
     {
-        return m.FichierExiste(fichier) ? m.LitLignes(fichier) : QStringList{QStringLiteral("<absent>")};
+        return m.FichierExiste(fichier) ? Lignes(const_cast<Modele &>(m), fichier) : QStringList{QStringLiteral("<absent>")};
     }
     // Makes the next writes of a file fail: a folder takes its name.
     void bloque(const QString &fichier) { QDir(dossier.path()).mkdir(fichier); }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/modele.h"
-#include "support/plateformetest.h"
+#include "support/tournoi.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,7 +18,7 @@ struct Banc
     {
         m.RepProgramme = dossier.path();
         m.NumTournoi = QStringLiteral("01");
-        m.TypeJeu = jeu;
+        m.TypeJeu = *TypeJeu::depuisTexte(jeu);
         m.TotalBelote = 162;
         for (int k = 1; k <= entrants; ++k) {
             const int r = m.Joueurs.ajouteLigne();

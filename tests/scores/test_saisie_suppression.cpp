@@ -41,7 +41,7 @@ private slots:
                 for (int c : {3, 5, 6, 7})
                     QVERIFY(b.m.Scores(c, r).estVide());
         QTEST(b.m.EtatManche[3], "etat");
-        b.m.LitScores();
+        Relit(b.m);
         QTEST(b.tables().join(u' '), "tables");
     }
 

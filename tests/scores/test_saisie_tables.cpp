@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(b.tables().join(u' '), ordre);
         QVERIFY(e.trouvee);
         QCOMPARE(ChercheTable(b.m, numero).PosTable, e.PosTable);
-        b.m.LitScores();
+        Relit(b.m);
         QCOMPARE(b.tables().join(u' '), ordre);
     }
 
@@ -203,7 +203,7 @@ private slots:
             for (int c = 1; c <= 7; ++c)
                 QCOMPARE(b.m.Scores(c, r), avant(c, r));
         QCOMPARE(b.p.boites.size(), 1);
-        QVERIFY(!b.p.sablierActif);
+        QVERIFY(!b.p.sablierActif());
     }
 
     void remplit_data()

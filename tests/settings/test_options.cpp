@@ -97,17 +97,17 @@ void TestOptions::ecriture()
     Ecrit(m.Chemin(u"VELMORA.INI"_s), QByteArray(200, 'x')); // replaced, not overwritten in place
     m.NumTournoi = u"04"_s;
     m.NomTournoi = u"Café du coin"_s;
-    m.TypeJeu = u"BELOTE"_s;
+    m.TypeJeu = *TypeJeu::depuisTexte(u"BELOTE"_s);
     m.OptAnimation = false;
-    m.Tirage = u"TOURNOI"_s;
-    m.TirageManche1 = u"VERTICAL"_s;
+    m.Tirage = TirageDepuisTexte(u"TOURNOI"_s);
+    m.TirageManche1 = TirageDepuisTexte(u"VERTICAL"_s);
     m.Decalage = {Cellule(), Cellule(u"1"_s), Cellule(2), Cellule(u""_s), Cellule(4)};
     m.TotalBelote = 162;
     m.PtsCapot = 0;
     m.OptCtrlBal = false;
     m.FichierSon = u"C:\\Sons\\fin.wav"_s;
 
-    QVERIFY(EcritOptions(m));
+    QVERIFY(EcritOptions(m, m, m.NumTournoi));
     QCOMPARE(Lit(m.Chemin(u"VELMORA.INI"_s)),
              QByteArray("AffichMoy=OUI\r\nCtrlBal=NON\r\nFichierSon5=\r\nFichierSon=C:\\Sons\\fin.wav\r\n"));
     QCOMPARE(Lit(m.Chemin(u"T04.DAT"_s)),

@@ -28,7 +28,16 @@ public:
     QQueue<std::optional<QString>> saisies;
     QQueue<QString> fichiersChoisis;
     QDateTime heure{QDate(2026, 12, 6), QTime(20, 30)};
-    bool sablierActif = false;
+    // Depth of the nested hourglass sections; the pointer is the hourglass while it is above 0.
+    int sablierProfondeur = 0;
+    // Every request to show (true) or take away (false) the hourglass.
+    QList<bool> sabliers;
+    // Values the generator gives first, before its own.
+    QQueue<double> hasards;
+    // What the pointer was each time a box came up.
+    QList<bool> sablierSousBoite;
+    // Whether the desktop finds an application for documents and text files.
+    bool applicationTrouvee = true;
     int largeur = 1024;
     QSet<QString> fichiersSysteme;
     QStringList sons, videos, documents, textesEdites;
@@ -41,10 +50,12 @@ public:
     void message(Icone icone, const QString &titre, const QString &texte) override
     {
         boites.append({icone, titre, texte});
+        sablierSousBoite << (sablierProfondeur > 0);
     }
     bool question(const QString &titre, const QString &texte, bool ouiParDefaut) override
     {
         boites.append({Icone::Question, titre, texte, true, ouiParDefaut});
+        sablierSousBoite << (sablierProfondeur > 0);
         if (reponses.isEmpty()) {
             ++questionsSansReponse;
             return false;
@@ -59,19 +70,34 @@ public:
     {
         return fichiersChoisis.isEmpty() ? QString() : fichiersChoisis.dequeue();
     }
-    void sablier(bool actif) override { sablierActif = actif; }
+    void sablier(bool actif) override
+    {
+        sablierProfondeur += actif ? 1 : -1;
+        sabliers << actif;
+    }
+    bool sablierActif() const { return sablierProfondeur > 0; }
     QDateTime maintenant() override { return heure; }
     void initialiseHasard(quint32 graine) override { m_etat = graine; }
     double hasard() override
     {
+        if (!hasards.isEmpty())
+            return hasards.dequeue();
         // A small linear congruential generator: the same seed, the same deal.
         m_etat = m_etat * 1664525u + 1013904223u;
         return (m_etat >> 8) / double(1u << 24);
     }
     void joueSon(const QString &chemin) override { sons << chemin; }
     void joueVideo(const QString &chemin) override { videos << chemin; }
-    void ouvreDocument(const QString &chemin) override { documents << chemin; }
-    void editeTexte(const QString &chemin) override { textesEdites << chemin; }
+    bool ouvreDocument(const QString &chemin) override
+    {
+        documents << chemin;
+        return applicationTrouvee;
+    }
+    bool editeTexte(const QString &chemin) override
+    {
+        textesEdites << chemin;
+        return applicationTrouvee;
+    }
     int largeurEcran() override { return largeur; }
     bool fichierSystemeExiste(const QString &chemin) override { return fichiersSysteme.contains(chemin); }
 

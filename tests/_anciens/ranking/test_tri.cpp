@@ -165,7 +165,7 @@ private slots:
             tab(4, i) = QStringLiteral("table %1").arg(i);
             tab(5, i) = 10 * i;
         }
-        TriShell(t->m, 2, QStringLiteral("D"), QStringLiteral("D"), 3);
+        TriShell(t->m, 2, Sens::Descendant, Sens::Descendant, 3);
         for (int i = 1; i <= 3; ++i) {
             const int origine = int(tab(1, i).nombre());
             QCOMPARE(tab(4, i).texte(), QStringLiteral("table %1").arg(origine));
@@ -190,13 +190,13 @@ private slots:
         int appels = 0;
         t->m.grilleTriee = [&] {
             ++appels;
-            QVERIFY(t->p.sablierActif);
+            QVERIFY(t->p.sablierActif());
             QCOMPARE(t->m.ColTri, 5);
             QCOMPARE(t->m.TabTri.nbLignes(), n);
         };
-        TrieGrille(t->m, 5, QStringLiteral("D"));
+        TrieGrille(t->m, 5, Sens::Descendant);
         QCOMPARE(appels, 1);
-        QVERIFY(!t->p.sablierActif);
+        QVERIFY(!t->p.sablierActif());
     }
 };
 

@@ -28,7 +28,7 @@ struct SaisieTest : TournoiTest
         w = std::make_unique<frmTarot1>(m);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        TrieGrille(m, 1, QStringLiteral("A"));
+        TrieGrille(m, 1, Sens::Ascendant);
     }
     void inscription() { w->findChild<QPushButton *>(QStringLiteral("cmdInscr"))->click(); }
     // The entry window open now, null when none.

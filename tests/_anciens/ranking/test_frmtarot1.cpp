@@ -157,7 +157,7 @@ private slots:
         clic(2, 2);
         QCOMPARE(m().Joueurs(2, 2).texte(), apres);
         QCOMPARE(texte(2, 2), apres);
-        const QStringList lignes = m().LitLignes(QStringLiteral("J01.DAT"));
+        const QStringList lignes = Lignes(m(), QStringLiteral("J01.DAT"));
         if (tirage == QLatin1String("TOURNOI")) {
             QCOMPARE(t->p.dernierTexte(), MsgCoche);
             QVERIFY(lignes.isEmpty());
@@ -288,7 +288,7 @@ private slots:
         bouton(QStringLiteral("cmdTri%1").arg(i))->click();
         QCOMPARE(m().ColTri, i);
         QCOMPARE(m().SensTri, sens);
-        QVERIFY(!t->p.sablierActif);
+        QVERIFY(!t->p.sablierActif());
         const qint64 on = bouton(QStringLiteral("cmdTriOn"))->icon().cacheKey();
         for (int k = 1; k <= 9; ++k)
             QCOMPARE(bouton(QStringLiteral("cmdTri%1").arg(k))->icon().cacheKey() == on, k == i);
@@ -309,7 +309,7 @@ private slots:
         QFETCH(int, colTri);
         m().OptAffichMoy = !affichees;
         ouvre(7);
-        TrieGrille(m(), 8, QStringLiteral("A"));
+        TrieGrille(m(), 8, Sens::Ascendant);
         m().AncienAffichMoy = !affichees;
         m().OptAffichMoy = affichees;
         w->AppliqueOptions();
@@ -380,7 +380,7 @@ private slots:
         bouton(QStringLiteral("cmdRecalc"))->click();
         QCOMPARE(texte(1, 1), QStringLiteral("1"));
         QCOMPARE(texte(1, 7), QStringLiteral("50"));
-        QVERIFY(!t->p.sablierActif);
+        QVERIFY(!t->p.sablierActif());
     }
 };
 

@@ -12,7 +12,7 @@ namespace {
 
 // Round 2 of a tarot evening: in table 1, entrant 3 has no score yet; table 2
 // has none. Round 1 is there to be left out.
-void tarot(Tournoi &t)
+void tarot(TournoiRapport &t)
 {
     const char *noms[][2] = {{"ANDRE", "Paul"},  {"BERNARD", "Lise"}, {"CARON", "Marc"}, {"DUBOIS", "Eve"},
                              {"EVRARD", "Jean"}, {"FAURE", "Anne"},   {"GIRARD", "Luc"}, {"HENRY", "Zoé"}};
@@ -26,7 +26,7 @@ void tarot(Tournoi &t)
 }
 
 // Round 1 of team belote: two tables of two teams.
-void doublettes(Tournoi &t)
+void doublettes(TournoiRapport &t)
 {
     t.joueur(1, "DUPONT Jean", "DURAND Luc");
     t.joueur(2, "MARTIN Anne", "PETIT Zoé");
@@ -46,7 +46,7 @@ class TestFrmRepart : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Tournoi> t;
+    std::unique_ptr<TournoiRapport> t;
     std::unique_ptr<frmRepart> w;
 
     QPushButton *bouton(const QString &nom) { return w->findChild<QPushButton *>(nom); }
@@ -72,7 +72,7 @@ class TestFrmRepart : public QObject
     }
 
 private slots:
-    void init() { t = std::make_unique<Tournoi>(); }
+    void init() { t = std::make_unique<TournoiRapport>(); }
     void cleanup() { w.reset(); }
 
     // bouton: empty for the grid shown at opening.
@@ -116,7 +116,7 @@ private slots:
         QFETCH(bool, places);
         QFETCH(QStringList, titres);
         QFETCH(QStringList, lignes);
-        t->m.TypeJeu = type;
+        t->m.TypeJeu = *TypeJeu::depuisTexte(type);
         type == "BELOTE" ? doublettes(*t) : tarot(*t);
         if (places)
             t->nommePlaces();
@@ -168,7 +168,7 @@ private slots:
         this->bouton(bouton)->click();
         QCOMPARE(DepuisCp1252(t->lit(fichier)).split("\r\n").value(10), premiereLigne);
         QCOMPARE(t->p.textesEdites, QStringList{t->m.Chemin(fichier)});
-        QVERIFY(!t->p.sablierActif);
+        QVERIFY(!t->p.sablierActif());
         QCOMPARE(lignes(), avant);
     }
 

@@ -1,49 +1,11 @@
-#include "store/frmPub.h"
+#include "app/frmPub.h"
 #include "store/modele.h"
+#include "widgets/cartes.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-
-namespace {
-
-// A card drawn by the program: its value in the corners, its suit in the middle.
-QPixmap DessineCarte(const QString &valeur, const QString &couleur, bool rouge)
-{
-    QPixmap carte(48, 68);
-    carte.fill(Qt::transparent);
-    QPainter p(&carte);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::darkGray, 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 47, 67), 5, 5);
-    p.setPen(rouge ? QColor(200, 0, 0) : Qt::black);
-    QFont police = p.font();
-    police.setPixelSize(11);
-    police.setBold(true);
-    p.setFont(police);
-    p.drawText(QRect(4, 3, 40, 14), Qt::AlignLeft | Qt::AlignTop, valeur);
-    p.drawText(QRect(4, 51, 40, 14), Qt::AlignRight | Qt::AlignBottom, valeur);
-    police.setPixelSize(24);
-    p.setFont(police);
-    p.drawText(QRect(0, 0, 48, 68), Qt::AlignCenter, couleur);
-    return carte;
-}
-
-} // namespace
-
-QList<QPixmap> frmPub::Cartes(bool belote)
-{
-    if (belote)
-        return {DessineCarte(QStringLiteral("V"), QStringLiteral("♣"), false),
-                DessineCarte(QStringLiteral("9"), QStringLiteral("♦"), true),
-                DessineCarte(QStringLiteral("A"), QStringLiteral("♥"), true)};
-    return {DessineCarte(QStringLiteral("21"), QStringLiteral("✦"), false),
-            DessineCarte(QStringLiteral("1"), QStringLiteral("✧"), false),
-            DessineCarte(QStringLiteral("R"), QStringLiteral("♠"), false)};
-}
 
 frmPub::frmPub(QWidget *parent) : QDialog(parent)
 {
@@ -59,7 +21,7 @@ frmPub::frmPub(QWidget *parent) : QDialog(parent)
     titre->setFont(police);
     grille->addWidget(titre, 0, 0, 1, 3, Qt::AlignCenter);
 
-    const QList<QPixmap> tarot = Cartes(false), belote = Cartes(true);
+    const QList<QPixmap> tarot = CartesDuJeu(false), belote = CartesDuJeu(true);
     for (int i = 0; i < 3; ++i) {
         ImageT[i] = new QLabel(this);
         ImageT[i]->setObjectName(QStringLiteral("ImageT%1").arg(i + 1));

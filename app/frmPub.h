@@ -9,16 +9,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The about window. It also keeps the card pictures of the two games,
-// which the tournament window borrows for its animation.
+// The about window, with the card pictures of the two games.
 class frmPub : public QDialog
 {
     Q_OBJECT
 public:
     explicit frmPub(QWidget *parent = nullptr);
-
-    // The three card pictures of Tarot (false) or of Belote (true).
-    static QList<QPixmap> Cartes(bool belote);
 
     std::array<QLabel *, 3> ImageT;
     std::array<QLabel *, 3> ImageB;

@@ -2,7 +2,7 @@
 // the pictures of the game type, and the full-screen video button.
 #include "ranking/animation.h"
 #include "ranking/frmTarot1.h"
-#include "store/frmPub.h"
+#include "app/frmPub.h"
 #include "tournoi.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "store/chaine.h"
+#include "widgets/chaine.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // The start window driven by its control names: catalogue, opening, creating, deleting.
 #include "ranking/frmTarot1.h"
-#include "store/frm00.h"
+#include "app/frm00.h"
 #include "store/modele.h"
 #include "support/plateformetest.h"
 
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(m->NbParTable(), 2);
         QCOMPARE(m->MancheCourante, 1);
         QCOMPARE(m->Joueurs(7, 1), Cellule(120));
-        QVERIFY(!p->sablierActif);
+        QVERIFY(!p->sablierActif());
         QVERIFY(!m->TournoiChoisi);
         QCOMPARE(lit(QStringLiteral("T01.DAT")), entete);
         QCOMPARE(lit(QStringLiteral("J01.DAT")), joueurs);
@@ -235,7 +235,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ArretProgramme, fenetre->ChargeTournoi());
         QCOMPARE(p->dernierTexte(),
                  QStringLiteral("Fichier de tournoi T01.DAT invalide : nom d'option SON inconnue en ligne  3"));
-        QVERIFY(!p->sablierActif);
+        QVERIFY(!p->sablierActif());
     }
 
     void ecranTropEtroit_data()

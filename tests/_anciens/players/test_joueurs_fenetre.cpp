@@ -49,7 +49,7 @@ private slots:
         QFETCH(QString, nom);
         QFETCH(QString, prenom);
         QFETCH(QString, garde);
-        t->m.TypeJeu = typeJeu;
+        t->m.TypeJeu = *TypeJeu::depuisTexte(typeJeu);
         t->montre({1, 2, 4});
         t->inscription();
         QCOMPARE(t->boite(QStringLiteral("txtNum"))->text(), QStringLiteral("3"));

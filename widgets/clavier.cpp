@@ -1,4 +1,4 @@
-#include "store/clavier.h"
+#include "widgets/clavier.h"
 #include "store/plateforme.h"
 
 #include <QEvent>

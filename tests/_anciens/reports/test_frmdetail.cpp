@@ -22,7 +22,7 @@ class TestFrmDetail : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Tournoi> t;
+    std::unique_ptr<TournoiRapport> t;
     std::unique_ptr<frmTarot1> tournoi;
     std::unique_ptr<frmDetail> w;
 
@@ -49,7 +49,7 @@ class TestFrmDetail : public QObject
         tournoi = std::make_unique<frmTarot1>(m());
         tournoi->show();
         QVERIFY(QTest::qWaitForWindowExposed(tournoi.get()));
-        TrieGrille(m(), 1, "A");
+        TrieGrille(m(), 1, Sens::Ascendant);
         w = std::make_unique<frmDetail>(m(), *tournoi->Grid1, *tournoi->contenuGrille);
     }
     void cherche(const QString &numero, const QString &nom)
@@ -91,7 +91,7 @@ class TestFrmDetail : public QObject
     }
 
 private slots:
-    void init() { t = std::make_unique<Tournoi>(); }
+    void init() { t = std::make_unique<TournoiRapport>(); }
     void cleanup()
     {
         w.reset();
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(m().JoueurCourant, 6);
         QCOMPARE(m().LigneGrille, 6);
         QVERIFY(boutonsActifs(false, false));
-        QVERIFY(!t->p.sablierActif);
+        QVERIFY(!t->p.sablierActif());
     }
 
     // The number, ended by Tab, shows the whole sheet; the next button stays off.
@@ -145,7 +145,7 @@ private slots:
         // A row per table of the entrant, then the empty row the grid keeps last.
         QCOMPARE(fiche(), (QStringList{"1|5|12", "2|0|", "||"}));
         QVERIFY(boutonsActifs(false, true));
-        QVERIFY(!t->p.sablierActif);
+        QVERIFY(!t->p.sablierActif());
 
         bouton("cmdImpr")->click();
         const QStringList lignes = DepuisCp1252(t->lit("FICHE.TXT")).split("\r\n");
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(texte("txtPrenom"), QString());
         QCOMPARE(fiche(), QStringList{"||"});
         QVERIFY(boutonsActifs(false, false));
-        QVERIFY(!t->p.sablierActif);
+        QVERIFY(!t->p.sablierActif());
     }
 
     // Once a sheet is shown both keys are filled: a new search needs one emptied, or a clear.
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(fenetres.size(), 1);
         QVERIFY(fenetres[0]->isVisible());
 
-        TrieGrille(m(), 3, "A");
+        TrieGrille(m(), 3, Sens::Ascendant);
         tournoi->cmdImpr->click();
         const QStringList lignes = DepuisCp1252(t->lit("GRILLE.TXT")).split("\r\n");
         QStringList noms;

@@ -4,7 +4,6 @@
 #include <QWidget>
 
 class Modele;
-class frmPatience;
 class frmTarot1;
 class QLabel;
 class QListWidget;
@@ -22,7 +21,7 @@ public:
     // A screen too narrow or a malformed options file stops the program.
     void Demarre();
     void ListeTournois();
-    // Opens the selected tournament, or NumTournoi when the caller chose it.
+    // "Continuer": opens the tournament highlighted in the list.
     void ChargeTournoi();
 
     // The open tournament's window, null before the first opening.
@@ -42,6 +41,9 @@ protected:
     void keyReleaseEvent(QKeyEvent *evenement) override;
 
 private:
+    // Opens a tournament: the window of the one open before closes, with
+    // every window it opened, once the new one has been read.
+    void Ouvre(const QString &numero, bool attente);
     void Nouveau();
     void Supprimer();
     void DiagnosticWord();
@@ -50,5 +52,4 @@ private:
 
     Modele &m;
     QPointer<frmTarot1> m_tournoi;
-    QPointer<frmPatience> m_patience;
 };

@@ -53,8 +53,8 @@ struct Banc
         m.TournoiChoisi = nouveau;
         if (!nouveau) {
             m.NomTournoi = u"Club"_s;
-            m.TypeJeu = u"TAROT"_s;
-            m.Tirage = m.TirageManche1 = u"ALEATOIRE"_s;
+            m.TypeJeu = *TypeJeu::depuisTexte(u"TAROT"_s);
+            m.Tirage = TirageDepuisTexte(m.TirageManche1 = u"ALEATOIRE"_s);
         }
     }
     QByteArray fichier(const QString &nom) const
@@ -181,9 +181,9 @@ void TestFrmOpt::chargement()
     QFETCH(QString, typeJeu);
     QFETCH(QString, tirage);
     QFETCH(QString, tirage1);
-    b.m.TypeJeu = typeJeu;
-    b.m.Tirage = tirage;
-    b.m.TirageManche1 = tirage1;
+    b.m.TypeJeu = *TypeJeu::depuisTexte(typeJeu);
+    b.m.Tirage = TirageDepuisTexte(tirage);
+    b.m.TirageManche1 = TirageDepuisTexte(tirage1);
     b.m.OptAffichMoy = false;
     b.m.Decalage = {Cellule(), Cellule(1), Cellule(2), Cellule(u""_s), Cellule(4)};
     b.m.Joueurs.redimensionne(inscrits);
@@ -314,8 +314,8 @@ void TestFrmOpt::decalagesTournoi()
 void TestFrmOpt::changementDeJeu()
 {
     Banc b;
-    b.m.Tirage = u"TOURNOI"_s;
-    b.m.TirageManche1 = u"VERTICAL"_s;
+    b.m.Tirage = TirageDepuisTexte(u"TOURNOI"_s);
+    b.m.TirageManche1 = TirageDepuisTexte(u"VERTICAL"_s);
     b.m.Decalage = {Cellule(), Cellule(1), Cellule(2), Cellule(3), Cellule(4)};
     frmOpt f(b.m, nullptr);
 

@@ -1,4 +1,4 @@
-#include "store/frmPatience.h"
+#include "app/frmPatience.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -26,7 +26,7 @@ class TestFrmConfirm : public QObject
             t->joueur(k, k % 2 ? QStringLiteral("X") : QStringLiteral(" "));
         grille = std::make_unique<ModeleGrille>();
         m().grilleTriee = [this] { grille->Remplit(m()); };
-        TrieGrille(m(), 1, QStringLiteral("D"));
+        TrieGrille(m(), 1, Sens::Descendant);
     }
 
 private slots:
@@ -60,7 +60,7 @@ private slots:
         dialogue.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
         QCOMPARE(dialogue.result(), int(QDialog::Accepted));
 
-        const QStringList lignes = m().LitLignes(QStringLiteral("J01.DAT"));
+        const QStringList lignes = Lignes(m(), QStringLiteral("J01.DAT"));
         QCOMPARE(lignes.size(), n);
         for (int ligne = 1; ligne <= n; ++ligne) {
             const int numero = n + 1 - ligne;

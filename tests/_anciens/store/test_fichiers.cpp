@@ -279,13 +279,13 @@ private slots:
         m().OptAnimation = false;
         m().Tirage = QStringLiteral("TOURNOI");
         m().TirageManche1 = QStringLiteral("VERTICAL");
-        QVERIFY(m().EcritEntete());
+        QVERIFY(m().EcritLignes(m().NomFichier(u'T'), LignesEntete(m())));
         QCOMPARE(lit(QStringLiteral("T01.DAT")),
                  QByteArray("NomTournoi=Club du jeudi\r\nTypeJeu=BELOTE\r\nAnimation=NON\r\nCalculAuto=OUI\r\n"
                             "Tirage=TOURNOI\r\nTirageManche1=VERTICAL\r\nDecalage=1,2,3,4\r\nTotalBelote=\r\n"
                             "PtsBeloteRebelote=20\r\nPtsCapot=90\r\n"));
         m().Decalage = {Cellule(), Cellule(""), Cellule(2), Cellule(3), Cellule(1)};
-        QVERIFY(m().EcritEntete());
+        QVERIFY(m().EcritLignes(m().NomFichier(u'T'), LignesEntete(m())));
         QVERIFY(lit(QStringLiteral("T01.DAT")).contains("\r\nDecalage=\r\nTotalBelote="));
     }
 

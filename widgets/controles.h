@@ -22,6 +22,15 @@ inline QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &tex
     return etiquette;
 }
 
+// A window being destroyed must not hear from its controls any more: a box
+// that loses the focus as it goes would call the window's handlers on a
+// window already half gone. Called first thing by such a window's destructor.
+inline void DetacheEnfants(QWidget *fenetre)
+{
+    for (QObject *enfant : fenetre->findChildren<QObject *>())
+        QObject::disconnect(enfant, nullptr, fenetre, nullptr);
+}
+
 // The row of buttons at the foot of a dialog, pushed to the right.
 inline QHBoxLayout *LigneBoutons(std::initializer_list<QPushButton *> boutons)
 {

@@ -1,13 +1,13 @@
-#include "store/frm00.h"
-#include "ranking/classement.h"
+#include "app/frm00.h"
+#include "app/frmPatience.h"
+#include "app/frmPub.h"
 #include "ranking/frmTarot1.h"
-#include "rounds/etatmanche.h"
+#include "ranking/ouverture.h"
 #include "settings/frmOpt.h"
 #include "settings/options.h"
 #include "store/catalogue.h"
-#include "store/controles.h"
-#include "store/frmPatience.h"
 #include "store/modele.h"
+#include "widgets/controles.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -95,16 +95,12 @@ frm00::frm00(Modele &modele, QWidget *parent) : QWidget(parent), m(modele)
     grille->addWidget(Label4, 6, 0, 1, 3);
     grille->addWidget(Label6, 7, 0, 1, 3);
 
-    connect(lstTournois, &QListWidget::itemClicked, this, [this] { m.TournoiChoisi = false; });
-    connect(lstTournois, &QListWidget::itemDoubleClicked, this, [this] {
-        m.TournoiChoisi = false;
-        ChargeTournoi();
-    });
+    connect(lstTournois, &QListWidget::itemDoubleClicked, this, &frm00::ChargeTournoi);
     connect(cmdOK, &QPushButton::clicked, this, &frm00::ChargeTournoi);
     connect(cmdNouveau, &QPushButton::clicked, this, &frm00::Nouveau);
     connect(cmdSupprimer, &QPushButton::clicked, this, &frm00::Supprimer);
     connect(cmdAide, &QPushButton::clicked, this,
-            [this] { m.plateforme.ouvreDocument(m.CheminAide(QStringLiteral("sommaire.html"))); });
+            [this] { m.OuvreAide(QStringLiteral("sommaire.html")); });
     connect(cmdFin, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -152,74 +148,57 @@ void frm00::ListeTournois()
 {
     lstTournois->clear();
     lstTournois->addItems(ListeCatalogue(m));
-    m.NbTournois = lstTournois->count();
 }
 
 void frm00::ChargeTournoi()
 {
-    if (!m.TournoiChoisi) {
-        QListWidgetItem *entree = lstTournois->currentItem();
-        if (!entree || !entree->isSelected()) {
-            m.AfficheErreur(QStringLiteral("Sélectionnez d'abord un tournoi en cliquant dessus dans la liste."));
-            return;
+    QListWidgetItem *entree = lstTournois->currentItem();
+    if (!entree || !entree->isSelected()) {
+        m.AfficheErreur(QStringLiteral("Sélectionnez d'abord un tournoi en cliquant dessus dans la liste."));
+        return;
+    }
+    Ouvre(NumeroEntree(entree->text()), true);
+}
+
+void frm00::Ouvre(const QString &numero, bool attente)
+{
+    std::optional<TournoiLu> lu;
+    {
+        frmPatience patience(this);
+        if (attente)
+            patience.show();
+        const QMetaObject::Connection progression =
+            connect(&m, &Modele::progression, patience.ProgressBar1, &QProgressBar::setValue);
+        lu = LitTournoi(m, numero);
+        if (lu) {
+            delete m_tournoi;
+            InstalleTournoi(m, std::move(*lu));
         }
-        m.NumTournoi = NumeroEntree(entree->text());
+        disconnect(progression);
     }
-    m.plateforme.sablier(true);
-    m.FenScoresOuverte = false;
-    if (!m.TournoiChoisi) {
-        m_patience = new frmPatience(this);
-        m_patience->setAttribute(Qt::WA_DeleteOnClose);
-        m_patience->show();
-        m.progression = [patience = m_patience](int pourcentage) {
-            if (patience)
-                patience->ProgressBar1->setValue(pourcentage);
-        };
+    if (!lu) {
+        ListeTournois();
+        return;
     }
-    m.plateforme.initialiseHasard(quint32(m.plateforme.maintenant().toMSecsSinceEpoch()));
-    m.LitEntete();
     setWindowTitle(m.NomTournoi.isEmpty() ? QStringLiteral("VELMORA") : m.NomTournoi);
-    if (!m_tournoi) {
-        m_tournoi = new frmTarot1(m, this);
-        m_tournoi->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_tournoi, &frmTarot1::finProgramme, this, &frm00::finProgramme);
-    }
-    m_tournoi->AppliqueOptions();
-    m_tournoi->FormateGrille();
-    m.LitTables();
-    MajEtatManche(m);
-    m.ColTri = 7;
-    m.SensTri = QStringLiteral("D");
-    CalculClassement(m);
-    m_tournoi->AfficheTitre();
-    m_tournoi->AfficheInscrits();
-    m_tournoi->AfficheHeure();
-    m.plateforme.sablier(false);
-    if (m_patience) {
-        m.progression = nullptr;
-        m_patience->close();
-    }
-    m.TournoiChoisi = false;
+    m_tournoi = new frmTarot1(m, this);
+    m_tournoi->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_tournoi, &frmTarot1::finProgramme, this, &frm00::finProgramme);
+    connect(m_tournoi, &frmTarot1::aPropos, m_tournoi, [tournoi = m_tournoi.data()] { (new frmPub(tournoi))->show(); });
     m_tournoi->show();
 }
 
 void frm00::Nouveau()
 {
-    const QStringList catalogue = ListeCatalogue(m);
-    const QString numero = PremierNumeroLibre(catalogue);
+    const QString numero = PremierNumeroLibre(ListeCatalogue(m));
     if (numero.size() > 2) {
         m.AfficheErreur(QStringLiteral("Le nombre maximum de 99 tournois est atteint."));
         return;
     }
-    m.NumTournoi = numero;
-    m.TournoiChoisi = true;
-    m.Joueurs.vide();
-    m.Scores.vide();
-    m.Manches.vide();
-    frmOpt options(m, nullptr, this);
-    options.exec();
-    if (!m.OptAnnule)
-        ChargeTournoi();
+    // Nothing changes until the new tournament's header is written.
+    frmOpt options(m, numero, this);
+    if (options.exec() == QDialog::Accepted)
+        Ouvre(numero, false);
 }
 
 void frm00::Supprimer()
@@ -240,9 +219,9 @@ void frm00::Supprimer()
         return;
     const int n = NumeroEntree(entree->text()).toInt();
     const int ouvert = m_tournoi ? m.NumTournoi.toInt() : 0;
-    // The open tournament must not go on writing under a number it no longer has.
+    // The open tournament's windows must not go on writing under a number it no longer has.
     if (ouvert == n)
-        m_tournoi->close();
+        delete m_tournoi;
     SupprimeTournoi(m, n, lstTournois->count());
     if (ouvert > n && ouvert <= lstTournois->count())
         m.NumTournoi = QStringLiteral("%1").arg(ouvert - 1, 2, 10, QLatin1Char('0'));

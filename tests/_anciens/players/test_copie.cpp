@@ -30,7 +30,7 @@ class TestCopie : public QObject
         m.NumTournoi = QStringLiteral("02");
         m.NomTournoi = QStringLiteral("Mardi");
         m.NbTournois = 3;
-        QVERIFY(m.EcritEntete());
+        QVERIFY(m.EcritLignes(m.NomFichier(u'T'), LignesEntete(m)));
         QVERIFY(m.EcritLignes(QStringLiteral("T01.DAT"), {"NomTournoi=Lundi", "typejeu=tarot"}));
         QVERIFY(m.EcritLignes(QStringLiteral("J01.DAT"), {LigneJoueur(1, "X", "DUPONT"), LigneJoueur(2, " ", "MARTIN"),
                                                           LigneJoueur(5, "X", "DURAND")}));
