@@ -81,11 +81,15 @@ Commande AnalyseCommande(const QStringList &arguments)
         {QStringLiteral("--tournoi"), &Commande::tournoi},
         {QStringLiteral("--sens"), &Commande::sens},
     };
-    bool impression = false;
+    bool impression = false, bureau = false;
     for (int i = 0; i < arguments.size() && c.erreur.isEmpty(); ++i) {
         const QString &option = arguments[i];
         if (option == u"--help" || option == u"-h") {
             c.aide = true;
+            continue;
+        }
+        if (option == u"--bureau") {
+            bureau = true;
             continue;
         }
         const bool nombre = nombres.count(option) > 0;
@@ -112,19 +116,27 @@ Commande AnalyseCommande(const QStringList &arguments)
     }
     if (c.erreur.isEmpty() && impression && c.rapport.isEmpty())
         c.erreur = QStringLiteral("ces options ne servent qu'avec --imprimer");
+    if (c.erreur.isEmpty() && bureau) {
+        if (!c.dossier.isEmpty())
+            c.erreur = QStringLiteral("--bureau et --dossier ne vont pas ensemble");
+        c.dossier = QDir::home().filePath(QStringLiteral("Velmora"));
+        c.creeDossier = true;
+    }
     return c;
 }
 
 QString TexteAide()
 {
     return QStringLiteral(
-        "Usage : velmora [--dossier DOSSIER]\n"
+        "Usage : velmora [--dossier DOSSIER | --bureau]\n"
         "        velmora --dossier DOSSIER --tournoi NN --imprimer RAPPORT [--manche R] [--table T]\n"
         "                [--joueur N] [--tri COL] [--sens A|D]\n"
         "\n"
         "Sans --imprimer, ouvre la fenêtre de départ. Le dossier du programme est le\n"
         "dossier courant, ou DOSSIER avec --dossier : les tournois T01.DAT à T99.DAT, leurs\n"
         "fichiers J, M et S, les options VELMORA.INI et les fichiers imprimés y sont rangés.\n"
+        "Avec --bureau (lancement depuis le menu du bureau), le dossier du programme est\n"
+        "le dossier Velmora du dossier personnel, créé s'il n'existe pas.\n"
         "\n"
         "Avec --imprimer, ouvre le tournoi NN comme le programme l'ouvre, écrit un rapport\n"
         "dans le dossier, sans fenêtre ni éditeur, puis s'arrête. RAPPORT est :\n"

@@ -7,6 +7,8 @@
 struct Commande
 {
     QString dossier;
+    // Started from the menu: the folder is ~/Velmora, created when missing.
+    bool creeDossier = false;
     bool aide = false;
     // Printing without a window: set when --imprimer is given.
     QString rapport;

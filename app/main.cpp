@@ -42,6 +42,9 @@ bool Prepare(int argc, char *argv[], Commande &commande, int &statut)
         statut = 2;
     } else if (commande.aide) {
         std::fputs(TexteAide().toLocal8Bit().constData(), stdout);
+    } else if (commande.creeDossier && !QDir().mkpath(commande.dossier)) {
+        std::fprintf(stderr, "velmora : impossible de créer le dossier : %s\n", commande.dossier.toLocal8Bit().constData());
+        statut = 2;
     } else if (!commande.dossier.isEmpty() && !QDir::setCurrent(commande.dossier)) {
         std::fprintf(stderr, "velmora : dossier introuvable : %s\n", commande.dossier.toLocal8Bit().constData());
         statut = 2;

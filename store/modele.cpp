@@ -138,7 +138,11 @@ QString Modele::CheminAide(const QString &page) const
     const QString relatif = QStringLiteral("help/") + page;
     if (FichierExiste(relatif))
         return Chemin(relatif);
-    return QDir(QCoreApplication::applicationDirPath()).filePath(relatif);
+    const QDir programme(QCoreApplication::applicationDirPath());
+    if (QFileInfo::exists(programme.filePath(relatif)))
+        return programme.filePath(relatif);
+    // Installed, the program sits in bin/ and its pages in share/velmora/help.
+    return QDir::cleanPath(programme.filePath(QStringLiteral("../share/velmora/") + relatif));
 }
 
 void Modele::OuvreAide(const QString &page)

@@ -1,6 +1,7 @@
-// Printing from the command line, run as a user's script runs it.
+// The command line, run as a user's script or the desktop menu runs it.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,7 +28,8 @@ class TestCommande : public QObject
         int statut;
         QString erreurs;
     };
-    Resultat lance(const QStringList &arguments)
+    // Runs in the test folder, or with HOME set to maison and the arguments as given.
+    Resultat lance(const QStringList &arguments, const QString &maison = QString())
     {
         QProcess velmora;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -35,8 +37,11 @@ class TestCommande : public QObject
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        if (!maison.isEmpty())
+            env.insert(QStringLiteral("HOME"), maison);
         velmora.setProcessEnvironment(env);
-        velmora.start(QStringLiteral(VELMORA_EXE), QStringList{QStringLiteral("--dossier"), dossier.path()} + arguments);
+        velmora.start(QStringLiteral(VELMORA_EXE),
+                      maison.isEmpty() ? QStringList{QStringLiteral("--dossier"), dossier.path()} + arguments : arguments);
         velmora.waitForFinished();
         return {velmora.exitCode(), QString::fromLocal8Bit(velmora.readAllStandardError())};
     }
@@ -124,6 +129,44 @@ private slots:
         QCOMPARE(r.statut, 1);
         QVERIFY(r.erreurs.contains(QStringLiteral("*** ERREUR PROGRAMME 001 ***")));
         QVERIFY(lit(QStringLiteral("GRILLE.TXT")).isEmpty());
+    }
+
+    // The menu's option: the folder Velmora of the home folder, whatever the current folder.
+    void bureau_data()
+    {
+        QTest::addColumn<QString>("velmora"); // what stands at ~/Velmora before the start
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("statut");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("dossierApres");
+        const QStringList manches{"--bureau", "--tournoi", "1", "--imprimer", "manches"};
+        QTest::newRow("dossier créé") << "" << manches << 2 << "le tournoi 01 n'existe pas" << true;
+        QTest::newRow("dossier existant") << "tournoi" << manches << 0 << "" << true;
+        QTest::newRow("un fichier à sa place") << "fichier" << manches << 2 << "impossible de créer le dossier" << false;
+        QTest::newRow("avec --dossier") << "" << QStringList{"--bureau", "--dossier", "."} << 2 << "--dossier" << false;
+    }
+    void bureau()
+    {
+        QFETCH(QString, velmora);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, statut);
+        QFETCH(QString, message);
+        QFETCH(bool, dossierApres);
+        QTemporaryDir maison;
+        const QString chemin = maison.filePath(QStringLiteral("Velmora"));
+        if (velmora == u"fichier")
+            QVERIFY(QFile(chemin).open(QIODevice::WriteOnly));
+        if (velmora == u"tournoi") {
+            QVERIFY(QDir().mkdir(chemin));
+            for (const QString &f : QDir(dossier.path()).entryList(QDir::Files))
+                QVERIFY(QFile::copy(dossier.filePath(f), QDir(chemin).filePath(f)));
+        }
+        const Resultat r = lance(arguments, maison.path());
+        QCOMPARE(r.statut, statut);
+        QVERIFY2(r.erreurs.contains(message) && r.erreurs.count(u'\n') == (statut ? 1 : 0), qPrintable(r.erreurs));
+        QCOMPARE(QFileInfo(chemin).isDir(), dossierApres);
+        if (statut == 0)
+            QVERIFY(QFileInfo::exists(QDir(chemin).filePath(QStringLiteral("MANCHES.TXT"))));
     }
 };
 
