@@ -5,7 +5,8 @@ set -euo pipefail
 
 # Compilateur, CMake, Qt 6 (Core, Gui, Widgets, Test) et Qt Multimedia.
 # qt6-base-dev tire aussi les greffons de plateforme (xcb, offscreen) et les en-têtes OpenGL.
-paquets=(cmake g++ make qt6-base-dev qt6-multimedia-dev)
+# QuaZip écrit les documents de traitement de texte (conteneurs zip).
+paquets=(cmake g++ make qt6-base-dev qt6-multimedia-dev libquazip1-qt6-dev)
 
 manquants=()
 for paquet in "${paquets[@]}"; do
