@@ -19,7 +19,7 @@ QString RefusCochesTournoi(const QString &debut)
     return debut + QStringLiteral(" un tirage au sort de type \"Tournoi\".");
 }
 
-QString RefusBouton(const Modele &m, Bouton bouton)
+QString RefusBouton(const Modele &m, BoutonTournoi bouton)
 {
     const std::pair<bool, QString> tournoi{
         m.TypeJeu != TypeJeu::Aucun,
@@ -30,20 +30,20 @@ QString RefusBouton(const Modele &m, Bouton bouton)
     const std::pair<bool, QString> manche{m.NbManches() != 0,
                                           QStringLiteral("Saisissez d'abord les horaires d'au moins une manche.")};
     switch (bouton) {
-    case Bouton::Inscription:
-    case Bouton::Manches:
+    case BoutonTournoi::Inscription:
+    case BoutonTournoi::Manches:
         return Premier({tournoi});
-    case Bouton::Tables:
+    case BoutonTournoi::Tables:
         return Premier({quatre, manche});
-    case Bouton::Scores:
+    case BoutonTournoi::Scores:
         return Premier({manche, quatre,
                         {EtatSaisieManche(m).TablesManche,
                          QStringLiteral("Saisissez d'abord les constitutions de tables pour cette manche ")
                              + QStringLiteral("(ou effectuez un tirage au sort).")}});
-    case Bouton::ListeTables:
-    case Bouton::Fiche:
+    case BoutonTournoi::ListeTables:
+    case BoutonTournoi::Fiche:
         return Premier({manche});
-    case Bouton::Cocher:
+    case BoutonTournoi::Cocher:
         return Premier({{m.NbJoueurs() != 0, QStringLiteral("La grille est vide, il n'y aucun joueur à cocher.")},
                         {m.Tirage != TypeTirage::Tournoi,
                          RefusCochesTournoi(

@@ -33,8 +33,8 @@
 namespace {
 
 // Sizes of the grid in twips, shown at 15 twips a pixel.
-constexpr int HauteurTitres = 480;
-constexpr int HauteurLigne = 225;
+constexpr int HauteurTitres = HauteurTitresGrille;
+constexpr int HauteurLigne = HauteurLigneGrille;
 // Rows shown at once; "Fin de la grille" puts the last entrant on the last of them.
 constexpr int LignesVisibles = 24;
 
@@ -127,29 +127,29 @@ QLayout *frmTarot1::CreeBarre()
         const char *bulle;
         const char *glyphe;
         QRgb couleur;
-        std::optional<Bouton> condition;
+        std::optional<BoutonTournoi> condition;
         void (frmTarot1::*action)();
     };
     static const BoutonBarre boutons[] = {
-        {&frmTarot1::cmdInscr, "cmdInscr", "Inscription des joueurs(ses)", "J+", 0xff2f6db5, Bouton::Inscription,
+        {&frmTarot1::cmdInscr, "cmdInscr", "Inscription des joueurs(ses)", "J+", 0xff2f6db5, BoutonTournoi::Inscription,
          &frmTarot1::Inscription},
-        {&frmTarot1::cmdManches, "cmdManches", "Définition des manches", "M", 0xff2f6db5, Bouton::Manches,
+        {&frmTarot1::cmdManches, "cmdManches", "Définition des manches", "M", 0xff2f6db5, BoutonTournoi::Manches,
          &frmTarot1::SaisieManches},
-        {&frmTarot1::cmdTable, "cmdTable", "Saisie des tables", "T", 0xff2f6db5, Bouton::Tables,
+        {&frmTarot1::cmdTable, "cmdTable", "Saisie des tables", "T", 0xff2f6db5, BoutonTournoi::Tables,
          &frmTarot1::OuvreSaisieTables},
-        {&frmTarot1::cmdScores, "cmdScores", "Saisie des scores", "S", 0xff2f6db5, Bouton::Scores,
+        {&frmTarot1::cmdScores, "cmdScores", "Saisie des scores", "S", 0xff2f6db5, BoutonTournoi::Scores,
          &frmTarot1::OuvreSaisieScores},
         {&frmTarot1::cmdTirage, "cmdTirage", "Tirage au sort", "T?", 0xff3d8b3d, {}, &frmTarot1::Tirage},
-        {&frmTarot1::cmdTables, "cmdTables", "Affichage des tables", "L", 0xff8a5a2b, Bouton::ListeTables,
+        {&frmTarot1::cmdTables, "cmdTables", "Affichage des tables", "L", 0xff8a5a2b, BoutonTournoi::ListeTables,
          &frmTarot1::AfficheTables},
         {&frmTarot1::cmdRechJou, "cmdRechJou", "Fiche individuelle d'un(e) joueur(se)", "F", 0xff8a5a2b,
-         Bouton::Fiche, &frmTarot1::OuvreFiche},
+         BoutonTournoi::Fiche, &frmTarot1::OuvreFiche},
         {&frmTarot1::cmdImpr, "cmdImpr", "Impression de la grille", "P", 0xff8a5a2b, {},
          &frmTarot1::ImprimeClassement},
         {&frmTarot1::cmdRecalc, "cmdRecalc", "Recalcul de la grille", "Σ", 0xff1f7f7f, {}, &frmTarot1::Recalcule},
         {&frmTarot1::cmdRestGrid, "cmdRestGrid", "Reformatage de la grille", "#", 0xff1f7f7f, {},
          &frmTarot1::FormateGrille},
-        {&frmTarot1::cmdCoch1, "cmdCoch1", "Cocher / Décocher", "X", 0xff1f7f7f, Bouton::Cocher, &frmTarot1::Cocher},
+        {&frmTarot1::cmdCoch1, "cmdCoch1", "Cocher / Décocher", "X", 0xff1f7f7f, BoutonTournoi::Cocher, &frmTarot1::Cocher},
         {&frmTarot1::cmdTop, "cmdTop", "Début de la grille", "▲", 0xff1f7f7f, {}, &frmTarot1::DebutGrille},
         {&frmTarot1::cmdBot, "cmdBot", "Fin de la grille", "▼", 0xff1f7f7f, {}, &frmTarot1::FinGrille},
         {&frmTarot1::cmdAnim, "cmdAnim", "Economiseur d'écran", "A", 0xff6b4c9a, {}, &frmTarot1::Economiseur},
@@ -462,7 +462,7 @@ void frmTarot1::ClicScroll(int i)
                   i == 0 ? std::max(1, m.MancheCourante - 1) : std::min(m.NbManches(), m.MancheCourante + 1));
 }
 
-bool frmTarot1::Permis(Bouton bouton)
+bool frmTarot1::Permis(BoutonTournoi bouton)
 {
     const QString refus = RefusBouton(m, bouton);
     if (!refus.isEmpty())

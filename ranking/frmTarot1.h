@@ -98,7 +98,7 @@ private:
     void ClicTri(int i);
     void ClicScroll(int i);
     // Whether a button may act now; its refusal is shown otherwise.
-    bool Permis(Bouton bouton);
+    bool Permis(BoutonTournoi bouton);
     // Brings a grid row into view and selects it, as the player sheet asks.
     void MontreLigne(int ligne);
     // The entry form, for a new entrant (0) or for the entrant with this number.

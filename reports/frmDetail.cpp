@@ -19,8 +19,8 @@
 namespace {
 
 // Sizes of Grid4 in twips.
-constexpr int HauteurTitres = 480;
-constexpr int HauteurLigne = 225;
+constexpr int HauteurTitres = HauteurTitresGrille;
+constexpr int HauteurLigne = HauteurLigneGrille;
 constexpr int LargeurColonne = 1000;
 
 // Letters typed in the name box come out in upper case.

@@ -23,17 +23,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Sizes of the grid in twips, shown at 15 twips a pixel.
+// Widths of the grid's columns in twips.
 constexpr int LargeursColonnes[] = {800, 700, 700, 800, 800};
-constexpr int HauteurTitres = 480;
-constexpr int HauteurLigne = 225;
+constexpr int HauteurTitres = HauteurTitresGrille;
+constexpr int HauteurLigne = HauteurLigneGrille;
 constexpr int LignesVisibles = 12;
 constexpr int ColonneActive = 4;
-
-int Pixels(int twips)
-{
-    return qRound(twips / 15.0);
-}
 
 QLineEdit *Boite(QWidget *parent, const QString &nom)
 {

@@ -21,15 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A control named as the code refers to it, so that it can be found by name.
-template <typename W, typename... Arguments>
-W *Cree(const QString &nom, Arguments &&...arguments)
-{
-    auto *controle = new W(std::forward<Arguments>(arguments)...);
-    controle->setObjectName(nom);
-    return controle;
-}
-
 // An alarm that is switched off forgets its file.
 void EtatSon(bool enFonction, QLineEdit *chemin, QPushButton *ecouter, QPushButton *charger)
 {

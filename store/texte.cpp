@@ -1,6 +1,7 @@
 #include "store/texte.h"
 #include "store/cellule.h"
 
+#include <QRegularExpression>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -48,6 +49,14 @@ double ValeurNumerique(QStringView texte)
 double ValeurNumerique(QByteArrayView texte)
 {
     return LitNombre(texte.data(), texte.size());
+}
+
+std::optional<int> EntierSaisi(const QString &texte)
+{
+    static const QRegularExpression entier(QStringLiteral("^-?[0-9]{1,9}$"));
+    if (!entier.match(texte).hasMatch())
+        return std::nullopt;
+    return texte.toInt();
 }
 
 double ArrondiPair(double x)

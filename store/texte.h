@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class Cellule;
 
@@ -11,6 +12,10 @@ class Cellule;
 // decimal number (sign, digits, decimal point); 0 when there is none.
 double ValeurNumerique(QStringView texte);
 double ValeurNumerique(QByteArrayView texte);
+
+// The whole number a box holds: digits with an optional leading minus sign;
+// nothing for an empty box, a minus sign alone or any other text.
+std::optional<int> EntierSaisi(const QString &texte);
 
 // Rounds to the nearest integer, halves to the even one.
 double ArrondiPair(double x);

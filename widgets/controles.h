@@ -1,26 +1,44 @@
 #pragma once
 
-// Named controls: every control carries the objectName of its form.
+// Named controls: every control carries the objectName of its form, so that
+// the code and the tests find it by the name the form gives it.
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
+// Any control: `new W(arguments...)` named `nom`.
+template <typename W, typename... Arguments>
+W *Cree(const QString &nom, Arguments &&...arguments)
+{
+    auto *controle = new W(std::forward<Arguments>(arguments)...);
+    controle->setObjectName(nom);
+    return controle;
+}
+
 inline QPushButton *Bouton(QWidget *parent, const QString &nom, const QString &texte)
 {
-    auto *bouton = new QPushButton(texte, parent);
-    bouton->setObjectName(nom);
-    return bouton;
+    return Cree<QPushButton>(nom, texte, parent);
 }
 
 // A label that wraps its text.
 inline QLabel *Etiquette(QWidget *parent, const QString &nom, const QString &texte)
 {
-    auto *etiquette = new QLabel(texte, parent);
-    etiquette->setObjectName(nom);
+    auto *etiquette = Cree<QLabel>(nom, texte, parent);
     etiquette->setWordWrap(true);
     return etiquette;
 }
+
+// The windows are laid out in twips, 15 to a pixel.
+constexpr int Pixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+// Heights of the heading row and of the other rows of every grid, in twips.
+constexpr int HauteurTitresGrille = 480;
+constexpr int HauteurLigneGrille = 225;
 
 // A window being destroyed must not hear from its controls any more: a box
 // that loses the focus as it goes would call the window's handlers on a

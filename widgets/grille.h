@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/controles.h"
+
 #include <QTableView>
 
 // The grids of the program: read-only tables whose current cell never moves
@@ -23,9 +25,3 @@ protected:
     void mousePressEvent(QMouseEvent *evenement) override;
     void mouseReleaseEvent(QMouseEvent *evenement) override;
 };
-
-// Size of a grid laid out in twips, at 15 twips a pixel.
-constexpr int Pixels(int twips)
-{
-    return (twips + 7) / 15;
-}
