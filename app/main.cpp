@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -68,6 +71,11 @@ int main(int argc, char *argv[])
     }
 
     Application application(argc, argv);
+    // The standard dialogs and the buttons of the message boxes speak French too.
+    QTranslator traduction;
+    if (traduction.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&traduction);
     PlateformeQt plateforme;
     Modele modele(plateforme);
     modele.RepProgramme = QDir::currentPath();

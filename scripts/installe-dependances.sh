@@ -5,8 +5,9 @@ set -euo pipefail
 
 # Compilateur, CMake, Qt 6 (Core, Gui, Widgets, Test) et Qt Multimedia.
 # qt6-base-dev tire aussi les greffons de plateforme (xcb, offscreen) et les en-têtes OpenGL.
-# QuaZip écrit les documents de traitement de texte (conteneurs zip).
-paquets=(cmake g++ make qt6-base-dev qt6-multimedia-dev libquazip1-qt6-dev)
+# QuaZip écrit les documents de traitement de texte (conteneurs zip) ; les traductions
+# françaises de Qt habillent les boîtes standard ; Ninja construit plus vite que make.
+paquets=(cmake g++ make ninja-build qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libquazip1-qt6-dev)
 
 manquants=()
 for paquet in "${paquets[@]}"; do

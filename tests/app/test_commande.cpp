@@ -1,4 +1,6 @@
 // The command line, run as a user's script or the desktop menu runs it.
+#include "support/disque.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -129,6 +131,38 @@ private slots:
         QCOMPARE(r.statut, 1);
         QVERIFY(r.erreurs.contains(QStringLiteral("*** ERREUR PROGRAMME 001 ***")));
         QVERIFY(lit(QStringLiteral("GRILLE.TXT")).isEmpty());
+    }
+
+    // A file that cannot be written or read: the printout fails and says so, the old report stays.
+    void echecs_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("disque plein") << "plein"
+                                      << "Impossible d'enregistrer le fichier GRILLE.TXT : le fichier dépasse la "
+                                         "taille permise.";
+        QTest::newRow("scores illisibles") << "illisible"
+                                           << "Impossible de lire le fichier S01.DAT : un dossier porte ce nom.";
+    }
+    void echecs()
+    {
+        QFETCH(QString, cause);
+        QFETCH(QString, message);
+        ecrit(QStringLiteral("GRILLE.TXT"), "ancien classement\r\n");
+        if (cause == u"illisible") {
+            QFile::remove(dossier.filePath(QStringLiteral("S01.DAT")));
+            QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("S01.DAT")));
+        }
+        Resultat r;
+        {
+            const DisquePlein disque(cause == u"plein" ? 200 : RLIM_INFINITY);
+            r = lance({QStringLiteral("--tournoi"), QStringLiteral("1"), QStringLiteral("--imprimer"),
+                       QStringLiteral("classement")});
+        }
+        QCOMPARE(r.statut, 1);
+        QCOMPARE(r.erreurs.trimmed(), message);
+        QCOMPARE(lit(QStringLiteral("GRILLE.TXT")), QByteArray("ancien classement\r\n"));
+        QDir(dossier.path()).rmdir(QStringLiteral("S01.DAT"));
     }
 
     // The menu's option: the folder Velmora of the home folder, whatever the current folder.
