@@ -19,31 +19,22 @@ const QString Ecriture = QStringLiteral("Impossible d'enregistrer le fichier J01
 const QString Rien = QStringLiteral(" : la liste des joueurs n'est pas modifiée.");
 const QString Depart = QStringLiteral("1|X|NOM1|Prénom1,2|X|NOM2|Prénom2,4|X|NOM4|Prénom4");
 
-// The refusal of a line of a list.
-QString Refus(const char *faute, int ligne)
-{
-    return QString::fromUtf8(faute)
-           + QStringLiteral(" dans votre fichier CSV à la ligne  %1\nArrêt du traitement").arg(ligne);
-}
-
 // "number|tick|name|first name" of each entrant, joined by commas.
 QString Liste(const TableCellules &joueurs)
 {
     QStringList liste;
     for (int r = 1; r <= joueurs.nbLignes(); ++r)
-        liste << QStringList{joueurs(ColJoueur::Numero, r).texte(), joueurs(ColJoueur::Coche, r).texte(),
-                             joueurs(ColJoueur::Nom, r).texte(), joueurs(ColJoueur::Prenom, r).texte()}
-                     .join(u'|');
+        liste << QStringLiteral("%1|%2|%3|%4").arg(joueurs(ColJoueur::Numero, r).texte(), joueurs(ColJoueur::Coche, r).texte(),
+                                                   joueurs(ColJoueur::Nom, r).texte(), joueurs(ColJoueur::Prenom, r).texte());
     return liste.join(u',');
 }
 
 // The entrants in memory, once checked to be those of the players file.
 QString Inscrits(Modele &m)
 {
-    TableCellules disque(ColJoueur::Nb);
-    QString erreur;
-    LitJoueurs(m.LitFichier(m.NomFichier(u'J'), &erreur).value_or("?"), m.NomFichier(u'J'), disque, erreur);
-    return Liste(m.Joueurs) == Liste(disque) ? Liste(m.Joueurs) : QStringLiteral("<fichier différent>");
+    const QString memoire = Liste(m.Joueurs);
+    Relit(m);
+    return Liste(m.Joueurs) == memoire ? memoire : QStringLiteral("<fichier différent>");
 }
 
 // The boxes shown, joined by "¦": each starts with its expected text (the
@@ -71,9 +62,12 @@ struct CasCoches { int n; QString choix; TypeTirage tirage; QString marques, mes
 // placed) at a table of round 2.
 struct CasSuppression { bool belote, place, oui; QString message; bool bloque = false; };
 
-// The import of a list over entrants 1 and 2 (anciens: how many; negative,
-// the last one sits at a table). inscrits: empty when nothing changed.
-struct CasCsv { QByteArray contenu; int anciens; QString boites, inscrits; };
+// A new list for tournament 02 over its entrants 1 and 2 (anciens: how many;
+// negative, the last one sits at a table): the lines of a CSV file, or "#"
+// and the number of the tournament to copy. Stored: 01 a Tarot with entrants
+// 1, 2 (not ticked) and 5; 03 a team Belote; 04 a Tarot without entrant; 05 a
+// Tarot whose players file cannot be read. inscrits: empty when nothing changed.
+struct CasListe { QByteArray source; int anciens; QString boites, inscrits; };
 
 } // namespace
 
@@ -112,7 +106,6 @@ private slots:
         QTest::newRow("nom vide") << CasFiche{-1, 0, "3||Luc", I::NomVide, "", ""};
         QTest::newRow("prénom vide") << CasFiche{-1, 0, "3|DURAND|", I::PrenomVide, "", ""};
         QTest::newRow("n° 3 entre 2 et 4") << CasFiche{-1, 0, "3|DURAND|Luc", I::Enregistre, "", "3|X|DURAND|Luc"};
-        QTest::newRow("n° vide") << CasFiche{-1, 0, "|DURAND|Luc", I::NumeroRefuse, Numero, ""};
         QTest::newRow("n° zéro") << CasFiche{-1, 0, "0|DURAND|Luc", I::NumeroRefuse, Numero, ""};
         QTest::newRow("n° et lettre") << CasFiche{-1, 0, "3a|DURAND|Luc", I::NumeroRefuse, Numero, ""};
         QTest::newRow("n° à 5 chiffres") << CasFiche{-1, 0, "10000|DURAND|Luc", I::NumeroRefuse, Numero, ""};
@@ -142,8 +135,7 @@ private slots:
             t.bloque(QStringLiteral("J01.DAT"));
         t.m.ModeNouveau = cas.ligne == -1;
         t.p.reponses << (cas.issue != IssueFiche::Abandon);
-        const QStringList s = cas.saisie.split(u'|');
-        FicheJoueur f{s[0], s[1], s[2]};
+        FicheJoueur f{cas.saisie.section(u'|', 0, 0), cas.saisie.section(u'|', 1, 1), cas.saisie.section(u'|', 2)};
         int r = cas.ligne > 0 ? cas.ligne : -1;
         QCOMPARE(ValideFiche(t.m, f, r, cas.belote == 1), cas.issue);
         CompareBoites(t.p, cas.boites);
@@ -154,7 +146,6 @@ private slots:
         }
         QCOMPARE(r, cas.ligne > 0 ? 2 : 3); // an addition takes its place in number order
         QCOMPARE(Inscrits(t.m).split(u',').value(r - 1), cas.garde);
-        QCOMPARE(t.m.NbJoueurs(), cas.ligne > 0 ? 3 : 4);
         // After an addition new entries go on, the grid in number order.
         QCOMPARE(t.m.ModeNouveau, cas.ligne < 1);
         QCOMPARE(t.m.ColTri, cas.ligne < 1 ? int(ColJoueur::Numero) : int(ColJoueur::Points));
@@ -211,7 +202,6 @@ private slots:
         QTest::newRow("perdants sur 5 : lignes 4 à 5") << CasCoches{5, "3", A, "XX   ", ""};
         QTest::newRow("gagnants sur 7 : lignes 1 à 4") << CasCoches{7, "2", A, "   XXXX", ""};
         QTest::newRow("perdants sur 7 : lignes 4 à 7") << CasCoches{7, "3", A, "XXXX   ", ""};
-        QTest::newRow("perdants sur 6 : lignes 4 à 6") << CasCoches{6, "3", A, "XXX   ", ""};
     }
     void coches()
     {
@@ -239,77 +229,45 @@ private slots:
         QVERIFY(!BasculeCoche(t.m, cas.n + 1)); // nobody has that number
     }
 
-    void importCsv_data()
+    void remplacement_data()
     {
-        QTest::addColumn<CasCsv>("cas");
-        QTest::newRow("trois lignes") << CasCsv{"DUPONT;Jean\r\nMARTIN;Paul\r\nDURAND;Luc\r\n", 2, Fait,
-                                                "1|X|DUPONT|Jean,2|X|MARTIN|Paul,3|X|DURAND|Luc"};
-        QTest::newRow("sans inscrit, sans question") << CasCsv{" LE GOFF ;J P;", 0, "Terminé.", "1|X|LE GOFF|J P"};
-        QTest::newRow("blancs réduits, ';' ôtés") << CasCsv{"  MARTIN  H\xE9l\xE8ne ; LE   GALL ;x;y\n;Zo\xE9", 2, Fait,
-                                                           "1|X|MARTIN Hélène|LE GALL xy,2|X||Zoé"};
-        QTest::newRow("lignes blanches à la fin") << CasCsv{"A;B\r\n\r\n  \r\n", 2, Fait, "1|X|A|B"};
-        QTest::newRow("UTF-8 et sa marque") << CasCsv{"\xEF\xBB\xBFH\xC3\x89LA;J\xC3\xBCrgen", 2, Fait, "1|X|HÉLA|Jürgen"};
-        QTest::newRow("non à l'effacement") << CasCsv{"A;B", 2, Effacement, ""};
-        QTest::newRow("ligne blanche au milieu") << CasCsv{"A;B\n\nC;D\n", 2, Refus("Pas de point-virgule", 2), ""};
-        QTest::newRow("première ligne blanche") << CasCsv{"\r\nA;B", 2, Refus("Pas de point-virgule", 1), ""};
-        QTest::newRow("virgules") << CasCsv{"DUPONT,Jean", 2, Refus("Pas de point-virgule", 1), ""};
-        QTest::newRow("ni nom ni prénom") << CasCsv{"A;B\n ; ;;\n", 2, Refus("Ni nom ni prénom", 2), ""};
+        QTest::addColumn<CasListe>("cas");
+        auto Refus = [](const char *faute, int ligne) {
+            return faute + QStringLiteral(" dans votre fichier CSV à la ligne  %1\nArrêt du traitement").arg(ligne);
+        };
+        const QString joueurs = QStringLiteral("1|X|DUPONT|Jean,2| |MARTIN|Jean Paul,5|X|DURAND|Jean");
+        QTest::newRow("trois lignes") << CasListe{"DUPONT;Jean\r\nMARTIN;Paul\r\nDURAND;Luc\r\n", 2, Fait,
+                                                  "1|X|DUPONT|Jean,2|X|MARTIN|Paul,3|X|DURAND|Luc"};
+        QTest::newRow("sans inscrit, sans question") << CasListe{" LE GOFF ;J P;", 0, "Terminé.", "1|X|LE GOFF|J P"};
+        QTest::newRow("blancs réduits, ';' ôtés") << CasListe{"  MARTIN  H\xE9l\xE8ne ; LE   GALL ;x;y\n;Zo\xE9", 2,
+                                                             Fait, "1|X|MARTIN Hélène|LE GALL xy,2|X||Zoé"};
+        QTest::newRow("lignes blanches à la fin") << CasListe{"A;B\r\n\r\n  \r\n", 2, Fait, "1|X|A|B"};
+        QTest::newRow("UTF-8 et sa marque") << CasListe{"\xEF\xBB\xBFH\xC3\x89LA;J\xC3\xBCrgen", 2, Fait, "1|X|HÉLA|Jürgen"};
+        QTest::newRow("non à l'effacement") << CasListe{"A;B", 2, Effacement, ""};
+        QTest::newRow("ligne blanche au milieu") << CasListe{"A;B\n\nC;D\n", 2, Refus("Pas de point-virgule", 2), ""};
+        QTest::newRow("première ligne blanche") << CasListe{"\r\nA;B", 2, Refus("Pas de point-virgule", 1), ""};
+        QTest::newRow("virgules") << CasListe{"DUPONT,Jean", 2, Refus("Pas de point-virgule", 1), ""};
+        QTest::newRow("ni nom ni prénom") << CasListe{"A;B\n ; ;;\n", 2, Refus("Ni nom ni prénom", 2), ""};
         QTest::newRow("ligne binaire")
-            << CasCsv{QByteArray("A;B\nC;D\n\x01\x00\x00;\x00", 13), 2, Refus("Caractère de contrôle", 3), ""};
-        QTest::newRow("fichier vide") << CasCsv{"\r\n", 2, "Le fichier %1 ne contient aucun joueur" + Rien, ""};
+            << CasListe{QByteArray("A;B\nC;D\n\x01\x00\x00;\x00", 13), 2, Refus("Caractère de contrôle", 3), ""};
+        QTest::newRow("fichier vide") << CasListe{"\r\n", 2, "Le fichier %1 ne contient aucun joueur" + Rien, ""};
         QTest::newRow("plus de 9999 lignes")
-            << CasCsv{QByteArray("A;B\n").repeated(10000), 2, "Le fichier %1 contient plus de 9999 lignes" + Rien, ""};
-        QTest::newRow("joueur placé absent")
-            << CasCsv{"A;B", -2,
-                      Effacement + "¦Le joueur n° 2 est placé à une table de la manche n° 1 et ne figure pas dans "
-                                   "la nouvelle liste" + Rien,
-                      ""};
-    }
-    void importCsv()
-    {
-        QFETCH(CasCsv, cas);
-        Tournoi t;
-        t.joueurs(std::abs(cas.anciens));
-        if (cas.anciens < 0)
-            t.manches(1).table(1, 1, {2});
-        QVERIFY(t.m.EcritJoueurs());
-        t.m.ColTri = ColJoueur::Numero;
-        const QString depart = Liste(t.m.Joueurs);
-        t.ecrit(QStringLiteral("liste.csv"), cas.contenu);
-        t.p.reponses << (cas.boites != Effacement);
-        const QString chemin = t.m.Chemin(QStringLiteral("liste.csv"));
-        QCOMPARE(ImporteCsv(t.m, chemin), !cas.inscrits.isEmpty());
-        CompareBoites(t.p, cas.boites.replace(QStringLiteral("%1"), chemin));
-        QCOMPARE(Inscrits(t.m), cas.inscrits.isEmpty() ? depart : cas.inscrits);
-        // A new list is ranked by points.
-        QCOMPARE(t.m.ColTri, int(cas.inscrits.isEmpty() ? ColJoueur::Numero : ColJoueur::Points));
-        QCOMPARE(t.m.OrdreGrille.size(), cas.inscrits.isEmpty() ? 0 : cas.inscrits.count(u',') + 1);
-        QVERIFY(!ImporteCsv(t.m, chemin + "x"));
-        QCOMPARE(t.p.dernierTexte(), "Le fichier " + chemin + "x n'existe pas ou ne peut pas être lu.");
-    }
-
-    // Open: tournament 02 (TAROT, entrants 1 and 2). Stored: 01 a Tarot with
-    // entrants 1, 2 (not ticked) and 5; 03 a team Belote; 04 a Tarot without
-    // entrant; 05 a Tarot whose players file cannot be read. inscrits: empty
-    // when nothing changed.
-    void copie_data()
-    {
-        QTest::addColumn<QString>("numero");
-        QTest::addColumn<QString>("boites");
-        QTest::addColumn<QString>("inscrits");
-        QTest::newRow("trous et coches gardés") << "01" << Fait << "1|X|DUPONT|Jean,2| |MARTIN|Jean Paul,5|X|DURAND|Jean";
-        QTest::newRow("aucun choisi") << "" << "Sélectionnez d'abord un tournoi en cliquant dessus dans la liste." << "";
+            << CasListe{QByteArray("A;B\n").repeated(10000), 2, "Le fichier %1 contient plus de 9999 lignes" + Rien, ""};
+        QTest::newRow("joueur placé absent") << CasListe{"A;B", -2, Effacement + "¦Le joueur n° 2 est placé à une table "
+                                                         "de la manche n° 1 et ne figure pas dans la nouvelle liste" + Rien, ""};
+        QTest::newRow("copie, trous et coches gardés") << CasListe{"#01", 2, Fait, joueurs};
+        QTest::newRow("copie, sans inscrit") << CasListe{"#01", 0, "Terminé.", joueurs};
+        QTest::newRow("aucun tournoi choisi")
+            << CasListe{"#", 2, "Sélectionnez d'abord un tournoi en cliquant dessus dans la liste.", ""};
         QTest::newRow("autre jeu")
-            << "03" << "Ce tournoi n'est pas du même type que le tournoi actuel. Copie des joueurs impossible." << "";
-        QTest::newRow("sans joueur")
-            << "04" << "Le fichier J04.DAT est absent ou vide : ce tournoi n'a aucun joueur à copier." << "";
-        QTest::newRow("joueurs illisibles") << "05" << "Impossible de lire le fichier J05.DAT : " << "";
+            << CasListe{"#03", 2, "Ce tournoi n'est pas du même type que le tournoi actuel. Copie des joueurs impossible.", ""};
+        QTest::newRow("tournoi sans joueur")
+            << CasListe{"#04", 2, "Le fichier J04.DAT est absent ou vide : ce tournoi n'a aucun joueur à copier.", ""};
+        QTest::newRow("joueurs illisibles") << CasListe{"#05", 2, "Impossible de lire le fichier J05.DAT : ", ""};
     }
-    void copie()
+    void remplacement()
     {
-        QFETCH(QString, numero);
-        QFETCH(QString, boites);
-        QFETCH(QString, inscrits);
+        QFETCH(CasListe, cas);
         Tournoi t;
         t.joueur(1, QStringLiteral("DUPONT"), QStringLiteral("Jean"));
         t.joueur(2, QStringLiteral("MARTIN"), QStringLiteral("Jean Paul"), false);
@@ -319,11 +277,24 @@ private slots:
         t.bloque("J05.DAT");
         t.m.NumTournoi = QStringLiteral("02");
         t.m.Joueurs.vide();
-        t.joueurs(2).enregistre();
-        t.p.reponses << true;
-        QCOMPARE(CopieJoueurs(t.m, numero), !inscrits.isEmpty());
-        CompareBoites(t.p, boites);
-        QCOMPARE(Inscrits(t.m), inscrits.isEmpty() ? "1|X|NOM1|Prénom1,2|X|NOM2|Prénom2" : inscrits);
+        t.joueurs(std::abs(cas.anciens));
+        if (cas.anciens < 0)
+            t.manches(1).table(1, 1, {2});
+        QVERIFY(t.m.EcritJoueurs());
+        t.m.ColTri = ColJoueur::Numero;
+        const QString depart = Liste(t.m.Joueurs);
+        const QString chemin = t.m.Chemin(QStringLiteral("liste.csv"));
+        t.ecrit(QStringLiteral("liste.csv"), cas.source);
+        t.p.reponses << (cas.boites != Effacement);
+        QCOMPARE(cas.source.startsWith('#') ? CopieJoueurs(t.m, QString::fromLatin1(cas.source.mid(1))) : ImporteCsv(t.m, chemin),
+                 !cas.inscrits.isEmpty());
+        CompareBoites(t.p, cas.boites.replace(QStringLiteral("%1"), chemin));
+        QCOMPARE(Inscrits(t.m), cas.inscrits.isEmpty() ? depart : cas.inscrits);
+        // A new list is ranked by points.
+        QCOMPARE(t.m.ColTri, int(cas.inscrits.isEmpty() ? ColJoueur::Numero : ColJoueur::Points));
+        QCOMPARE(t.m.OrdreGrille.size(), cas.inscrits.isEmpty() ? 0 : cas.inscrits.count(u',') + 1);
+        QVERIFY(!ImporteCsv(t.m, chemin + "x"));
+        QCOMPARE(t.p.dernierTexte(), "Le fichier " + chemin + "x n'existe pas ou ne peut pas être lu.");
     }
 };
 
