@@ -1,20 +1,21 @@
 #include "players/copie.h"
+#include "players/joueurs.h"
 #include "store/catalogue.h"
 #include "store/fichiers.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
-QStringList AutresTournois(const Modele &m)
-{
-    QStringList autres = ListeCatalogue(m);
-    autres.removeIf([&m](const QString &entree) { return NumeroEntree(entree) == m.NumTournoi; });
-    return autres;
-}
+namespace {
 
-QString TypeJeuTournoi(Modele &m, const QString &numero)
+// Game type of a stored tournament, in capitals, empty when its header has
+// none; nothing when the header cannot be read (error box).
+std::optional<QString> TypeJeuTournoi(Modele &m, const QString &numero)
 {
     const QString fichier = QStringLiteral("T") + numero + QStringLiteral(".DAT");
-    const QStringList lignes = DecoupeLignes(DepuisCp1252(m.LitFichier(fichier).value_or(QByteArray())));
+    const std::optional<QByteArray> contenu = m.LitFichier(fichier);
+    if (!contenu)
+        return std::nullopt;
+    const QStringList lignes = DecoupeLignes(DepuisCp1252(*contenu));
     QString typeJeu;
     for (int i = 0; i < lignes.size(); ++i) {
         const qsizetype egal = lignes[i].indexOf(u'=');
@@ -27,13 +28,48 @@ QString TypeJeuTournoi(Modele &m, const QString &numero)
     return typeJeu;
 }
 
-TableCellules JoueursTournoi(Modele &m, const QString &numero)
+} // namespace
+
+QStringList AutresTournois(const Modele &m)
+{
+    QStringList autres = ListeCatalogue(m);
+    autres.removeIf([&m](const QString &entree) { return NumeroEntree(entree) == m.NumTournoi; });
+    return autres;
+}
+
+std::optional<TableCellules> JoueursTournoi(Modele &m, const QString &numero, QString *erreur)
 {
     const QString fichier = QStringLiteral("J") + numero + QStringLiteral(".DAT");
+    QString texte;
     TableCellules joueurs(ColJoueur::Nb);
-    QString erreur;
-    const std::optional<QByteArray> contenu = m.LitFichier(fichier);
-    if (contenu && !LitJoueurs(*contenu, fichier, joueurs, erreur))
-        m.AfficheErreur(erreur);
-    return joueurs;
+    const std::optional<QByteArray> contenu = m.LitFichier(fichier, &texte);
+    // The program deletes the players file of a tournament left without entrants.
+    if (contenu && LitJoueurs(*contenu, fichier, joueurs, texte) && joueurs.nbLignes() == 0)
+        texte = QStringLiteral("Le fichier ") + fichier
+                + QStringLiteral(" est absent ou vide : ce tournoi n'a aucun joueur à copier.");
+    if (texte.isEmpty())
+        return joueurs;
+    if (erreur)
+        *erreur = texte;
+    else
+        m.AfficheErreur(texte);
+    return std::nullopt;
+}
+
+bool CopieJoueurs(Modele &m, const QString &numero)
+{
+    if (numero.isEmpty()) {
+        m.AfficheErreur(QStringLiteral("Sélectionnez d'abord un tournoi en cliquant dessus dans la liste."));
+        return false;
+    }
+    const std::optional<QString> typeJeu = TypeJeuTournoi(m, numero);
+    if (!typeJeu)
+        return false;
+    if (*typeJeu != m.TypeJeu.texte()) {
+        m.AfficheErreur(
+            QStringLiteral("Ce tournoi n'est pas du même type que le tournoi actuel. Copie des joueurs impossible."));
+        return false;
+    }
+    const std::optional<TableCellules> joueurs = JoueursTournoi(m, numero);
+    return joueurs && InstalleListe(m, *joueurs);
 }

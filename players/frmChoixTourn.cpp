@@ -1,9 +1,8 @@
 #include "players/frmChoixTourn.h"
 #include "players/copie.h"
-#include "players/joueurs.h"
 #include "store/catalogue.h"
-#include "widgets/controles.h"
 #include "store/modele.h"
+#include "widgets/controles.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,23 +17,16 @@ frmChoixTourn::frmChoixTourn(Modele &modele, QWidget *parent) : QDialog(parent),
     setObjectName(u"frmChoixTourn"_s);
     setWindowTitle(u"Choix du tournoi"_s);
 
-    Label5 = new QLabel(
-        u"Choisissez un tournoi dans la liste ci-dessous en cliquant dessus, puis cliquer sur Continuer"_s, this);
-    Label5->setObjectName(u"Label5"_s);
-    Label5->setWordWrap(true);
-    lstTournois = new QListWidget(this);
-    lstTournois->setObjectName(u"lstTournois"_s);
+    Label5 = Etiquette(
+        this, u"Label5"_s,
+        u"Choisissez un tournoi dans la liste ci-dessous en cliquant dessus, puis cliquer sur Continuer"_s);
+    lstTournois = Cree<QListWidget>(u"lstTournois"_s, this);
     lstTournois->addItems(AutresTournois(m));
-    Label1 = new QLabel(u"Liste des joueurs de ce tournoi"_s, this);
-    Label1->setObjectName(u"Label1"_s);
-    lstJoueurs = new QListWidget(this);
-    lstJoueurs->setObjectName(u"lstJoueurs"_s);
+    Label1 = Cree<QLabel>(u"Label1"_s, u"Liste des joueurs de ce tournoi"_s, this);
+    lstJoueurs = Cree<QListWidget>(u"lstJoueurs"_s, this);
     lstJoueurs->setSelectionMode(QAbstractItemView::NoSelection);
-
-    cmdOK = new QPushButton(u"&Continuer"_s, this);
-    cmdOK->setObjectName(u"cmdOK"_s);
-    cmdAnnuler = new QPushButton(u"&Annuler"_s, this);
-    cmdAnnuler->setObjectName(u"cmdAnnuler"_s);
+    cmdOK = Bouton(this, u"cmdOK"_s, u"&Continuer"_s);
+    cmdAnnuler = Bouton(this, u"cmdAnnuler"_s, u"&Annuler"_s);
     connect(lstTournois, &QListWidget::itemSelectionChanged, this, &frmChoixTourn::AfficheJoueurs);
     connect(cmdOK, &QPushButton::clicked, this, &frmChoixTourn::Copie);
     connect(cmdAnnuler, &QPushButton::clicked, this, &QDialog::reject);
@@ -46,6 +38,11 @@ frmChoixTourn::frmChoixTourn(Modele &modele, QWidget *parent) : QDialog(parent),
     disposition->addWidget(Label1);
     disposition->addWidget(lstJoueurs);
     disposition->addLayout(boutons);
+}
+
+frmChoixTourn::~frmChoixTourn()
+{
+    DetacheEnfants(this);
 }
 
 QString frmChoixTourn::NumeroChoisi() const
@@ -60,22 +57,15 @@ void frmChoixTourn::AfficheJoueurs()
     const QString numero = NumeroChoisi();
     if (numero.isEmpty())
         return;
-    const TableCellules joueurs = JoueursTournoi(m, numero);
-    for (int r = 1; r <= joueurs.nbLignes(); ++r)
-        lstJoueurs->addItem(joueurs(ColJoueur::Nom, r).texte() + u' ' + joueurs(ColJoueur::Prenom, r).texte());
+    // A file that cannot be read leaves the list empty; Continuer says why.
+    QString erreur;
+    const std::optional<TableCellules> joueurs = JoueursTournoi(m, numero, &erreur);
+    for (int r = 1; joueurs && r <= joueurs->nbLignes(); ++r)
+        lstJoueurs->addItem((*joueurs)(ColJoueur::Nom, r).texte() + u' ' + (*joueurs)(ColJoueur::Prenom, r).texte());
 }
 
 void frmChoixTourn::Copie()
 {
-    const QString numero = NumeroChoisi();
-    if (numero.isEmpty()) {
-        m.AfficheErreur(u"Sélectionnez d'abord un tournoi en cliquant dessus dans la liste."_s);
-        return;
-    }
-    if (TypeJeuTournoi(m, numero) != m.TypeJeu.texte()) {
-        m.AfficheErreur(u"Ce tournoi n'est pas du même type que le tournoi actuel. Copie des joueurs impossible."_s);
-        return;
-    }
-    if (ConfirmeEffacement(m) && RemplaceJoueurs(m, JoueursTournoi(m, numero)))
+    if (CopieJoueurs(m, NumeroChoisi()))
         accept();
 }

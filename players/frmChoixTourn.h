@@ -14,6 +14,7 @@ class frmChoixTourn : public QDialog
     Q_OBJECT
 public:
     frmChoixTourn(Modele &m, QWidget *parent = nullptr);
+    ~frmChoixTourn() override;
 
     QLabel *Label5;
     QListWidget *lstTournois;

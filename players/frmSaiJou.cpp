@@ -1,12 +1,13 @@
 #include "players/frmSaiJou.h"
 #include "players/csv.h"
+#include "players/fiche.h"
 #include "players/frmChoixTourn.h"
 #include "players/joueurs.h"
 #include "players/noms.h"
-#include "ranking/classement.h"
 #include "store/catalogue.h"
 #include "store/modele.h"
-#include "store/texte.h"
+#include "widgets/controles.h"
+#include "widgets/nombres.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -28,12 +29,8 @@ constexpr int LongueurNom = 30;
 // keeps him, and the rows typed before him, in view.
 constexpr int LignesMontrees = 23;
 
-template <typename Controle>
-Controle *Nomme(Controle *controle, const QString &nom)
-{
-    controle->setObjectName(nom);
-    return controle;
-}
+// Entrant numbers have four digits.
+constexpr int ChiffresNumero = 4;
 
 // Puts this text in place of a typed key; with no text the key is just swallowed.
 bool Remplace(QLineEdit *boite, const QString &texte)
@@ -68,28 +65,29 @@ frmSaiJou::frmSaiJou(Modele &modele, QWidget *tournoi) : QWidget(tournoi, Qt::Wi
         belote ? u"Nom prénom joueur 1"_s : u"Nom joueur"_s,
         belote ? u"Nom prénom joueur 2"_s : u"Prénom joueur"_s,
     };
-    txtNum = Nomme(new QLineEdit(this), u"txtNum"_s);
-    txtNom = Nomme(new QLineEdit(this), u"txtNom"_s);
-    txtPrenom = Nomme(new QLineEdit(this), u"txtPrenom"_s);
+    txtNum = Cree<QLineEdit>(u"txtNum"_s, this);
+    txtNom = Cree<QLineEdit>(u"txtNom"_s, this);
+    txtPrenom = Cree<QLineEdit>(u"txtPrenom"_s, this);
     auto *saisie = new QFormLayout;
     const std::array<QLineEdit *, 3> boites = {txtNum, txtNom, txtPrenom};
     for (int i = 0; i < 3; ++i) {
-        Label[i] = Nomme(new QLabel(libelles[i], this), u"Label%1"_s.arg(i));
+        Label[i] = Cree<QLabel>(u"Label%1"_s.arg(i), libelles[i], this);
         Label[i]->setBuddy(boites[i]);
         saisie->addRow(Label[i], boites[i]);
         boites[i]->installEventFilter(this);
     }
+    BoiteNombre(txtNum, m.plateforme, ChiffresNumero);
     txtNom->setMaxLength(LongueurNom);
     txtPrenom->setMaxLength(LongueurNom);
 
-    chkConv = Nomme(new QCheckBox(u"Conversion majuscules / minuscules (fonctionne bien pour des noms simples "
-                                  u"comme DUPONT Jean)"_s,
-                                  this),
-                    u"chkConv"_s);
+    chkConv = Cree<QCheckBox>(u"chkConv"_s,
+                              u"Conversion majuscules / minuscules (fonctionne bien pour des noms simples comme "
+                              u"DUPONT Jean)"_s,
+                              this);
     chkConv->setChecked(true);
 
     auto bouton = [this](const QString &texte, const QString &nom, auto action) {
-        auto *b = Nomme(new QPushButton(texte, this), nom);
+        QPushButton *b = Bouton(this, nom, texte);
         connect(b, &QPushButton::clicked, this, action);
         return b;
     };
@@ -98,7 +96,7 @@ frmSaiJou::frmSaiJou(Modele &modele, QWidget *tournoi) : QWidget(tournoi, Qt::Wi
     cmdSuppr = bouton(u"S&upprimer"_s, u"cmdSuppr"_s, &frmSaiJou::Supprime);
     cmdEfface = bouton(u"R.&A.B."_s, u"cmdEfface"_s, &frmSaiJou::Efface);
     cmdFin = bouton(u"&Sortie"_s, u"cmdFin"_s, &QWidget::close);
-    cmdCSV = bouton(u"Récupération des joueurs d'un fichier &CSV"_s, u"cmdCSV"_s, &frmSaiJou::ImporteCsv);
+    cmdCSV = bouton(u"Récupération des joueurs d'un fichier &CSV"_s, u"cmdCSV"_s, &frmSaiJou::ImporteFichier);
     cmdRecup = bouton(u"&Récupération des joueurs d'un autre tournoi"_s, u"cmdRecup"_s, &frmSaiJou::Recupere);
 
     auto *boutons = new QGridLayout;
@@ -117,16 +115,20 @@ frmSaiJou::frmSaiJou(Modele &modele, QWidget *tournoi) : QWidget(tournoi, Qt::Wi
     setTabOrder(txtPrenom, cmdOK);
 }
 
+frmSaiJou::~frmSaiJou()
+{
+    DetacheEnfants(this);
+}
+
 void frmSaiJou::Charge(int numero)
 {
-    cmdSuppr->setEnabled(m.NbJoueurs() >= 1);
     cmdRecup->setEnabled(ListeCatalogue(m).size() > 1);
     if (m.ModeNouveau) {
         Nouveau();
         return;
     }
     const int r = m.RechJoueur(numero);
-    m_joueurCourant = r;
+    MontreJoueur(r);
     if (r == -1)
         return; // nobody to change: OK will add an entrant
     txtNum->setText(m.Joueurs(ColJoueur::Numero, r).texte());
@@ -136,6 +138,12 @@ void frmSaiJou::Charge(int numero)
     txtNom->setFocus();
 }
 
+void frmSaiJou::MontreJoueur(int ligne)
+{
+    m_joueurCourant = ligne;
+    cmdSuppr->setEnabled(ligne != -1);
+}
+
 void frmSaiJou::PrepareNouveau()
 {
     m.ModeNouveau = true;
@@ -143,7 +151,7 @@ void frmSaiJou::PrepareNouveau()
     txtPrenom->clear();
     txtNum->setEnabled(true);
     txtNum->setText(QString::number(RechNumLibre(m)));
-    m_joueurCourant = -1;
+    MontreJoueur(-1);
     txtNom->setFocus();
 }
 
@@ -192,69 +200,36 @@ bool frmSaiJou::eventFilter(QObject *objet, QEvent *evenement)
 
 void frmSaiJou::OK()
 {
-    if (txtNum->text().isEmpty() && txtNom->text().isEmpty() && txtPrenom->text().isEmpty()) {
-        close();
+    FicheJoueur fiche{txtNum->text(), txtNom->text(), txtPrenom->text()};
+    const IssueFiche issue = ValideFiche(m, fiche, m_joueurCourant, chkConv->isChecked());
+    // Team members show as they were stored.
+    if (fiche.nom != txtNom->text() || fiche.prenom != txtPrenom->text()) {
+        txtNom->setText(fiche.nom);
+        txtPrenom->setText(fiche.prenom);
+    }
+    switch (issue) {
+    case IssueFiche::Fermer: close(); return;
+    case IssueFiche::NomVide: txtNom->setFocus(); return;
+    case IssueFiche::PrenomVide: txtPrenom->setFocus(); return;
+    case IssueFiche::NumeroRefuse:
+        txtNum->setFocus();
+        txtNum->selectAll();
         return;
-    }
-    for (QLineEdit *boite : {txtNom, txtPrenom}) {
-        if (boite->text().isEmpty()) {
-            boite->setFocus();
-            return;
-        }
-    }
-    if (m_joueurCourant == -1) {
-        const QString refus = RefusNumero(m, txtNum->text());
-        if (!refus.isEmpty()) {
-            m.AfficheErreur(refus);
-            txtNum->setFocus();
-            txtNum->selectAll();
-            return;
-        }
+    case IssueFiche::Abandon:
+    case IssueFiche::NonEcrit: return;
+    case IssueFiche::Enregistre: break;
     }
     if (m.ModeNouveau) {
-        const int doublon = RechDoublon(m, NomEnregistre(txtNom->text()), NomEnregistre(txtPrenom->text()));
-        if (doublon != -1
-            && !m.plateforme.question(TitreProgramme,
-                                      u"Ce nom/prénom a déjà été inscrit sous le n° "_s
-                                          + TexteSigne(m.Joueurs(ColJoueur::Numero, doublon).nombre())
-                                          + u". Voulez-vous l'inscrire à nouveau ?"_s,
-                                      false))
-            return;
-    }
-    if (chkConv->isChecked() && m.TypeJeu.estEquipes()) {
-        txtNom->setText(ConvertitNomBelote(txtNom->text()));
-        txtPrenom->setText(ConvertitNomBelote(txtPrenom->text()));
-    }
-    if (!EnregJoueur() || !m.ModeNouveau)
+        // The grid was sorted by number, its view back on the first row: the window scrolls after it.
+        Nouveau();
         return;
-
-    TrieGrille(m, ColJoueur::Numero, Sens::Ascendant);
-    // The sort put the view back on the first row: the window scrolls after it.
-    cmdSuppr->setEnabled(true);
-    Nouveau();
-}
-
-bool frmSaiJou::EnregJoueur()
-{
-    const QString nom = NomEnregistre(txtNom->text());
-    const QString prenom = NomEnregistre(txtPrenom->text());
-    if (m_joueurCourant != -1) {
-        if (!ChangeJoueur(m, m_joueurCourant, nom, prenom))
-            return false;
-        m.ModeNouveau = false;
-    } else {
-        // The grid gets the new row from the sort by number that follows.
-        const int p = AjouteJoueur(m, NumeroSaisi(txtNum->text()), nom, prenom);
-        if (p == -1)
-            return false;
-        m.ModeNouveau = true;
-        m_joueurCourant = p;
     }
+    // The change is made: the boxes are empty, a second OK closes the window.
+    cmdSuppr->setEnabled(false);
     txtNum->clear();
     txtNom->clear();
     txtPrenom->clear();
     txtNom->setFocus();
-    return true;
 }
 
 void frmSaiJou::Nouveau()
@@ -272,72 +247,27 @@ void frmSaiJou::Efface()
 
 void frmSaiJou::Supprime()
 {
-    if (m.NbJoueurs() < 1 || m_joueurCourant < 1 || m_joueurCourant > m.NbJoueurs())
+    if (!SupprimeFiche(m, m_joueurCourant))
         return;
-    const int r = m_joueurCourant;
-    const double numero = m.Joueurs(ColJoueur::Numero, r).nombre();
-    if (const int manche = MancheDuJoueur(m, numero)) {
-        m.AfficheErreur(u"Vous ne pouvez pas supprimer ce joueur : il est inscrit ou a joué dans la manche n° "_s
-                        + QString::number(manche));
-        return;
-    }
-    if (!m.plateforme.question(TitreProgramme,
-                               u"Voulez-vous vraiment supprimer ce joueur ? (du moins ... son inscription !)"_s, false))
-        return;
-    if (!SupprimeJoueur(m, r))
-        return;
-    m_joueurCourant = -1;
-    txtNom->clear();
-    txtPrenom->clear();
-    CalculClassement(m); // refills the grid without the row, selection on row 1
+    MontreJoueur(-1);
     emit joueurSupprime();
     close();
 }
 
-void frmSaiJou::ImporteCsv()
+void frmSaiJou::ImporteFichier()
 {
-    if (!ListeRemplacable(m))
-        return;
-    m.plateforme.bip();
-    if (!m.plateforme.question(
-            TitreProgramme,
-            u"Attention, cette option efface tous les joueurs actuellement inscrits (s'il y en a) et les remplace "
-            u"par les joueurs du fichier CSV que vous allez choisir. Le fichier CSV doit contenir le nom du joueur, "
-            u"un point-virgule, et le prénom du joueur, (pour le tarot), ou le nom de la première équipe, un "
-            u"point-virgule et le nom de la deuxième équipe (pour la belote).\n\n Voulez-vous continuer ?"_s,
-            false))
+    if (!AvertitRemplacement(m, SourceListe::Csv))
         return;
     const QString chemin =
         m.plateforme.choisirFichier(u"Récupération des joueurs d'un fichier CSV"_s, m.RepProgramme,
                                     {u"Fichiers CSV (*.csv *.CSV)"_s, u"Tous les fichiers (*)"_s});
-    if (chemin.isEmpty())
-        return;
-    // The file is read before anything is dropped: an unusable file changes nothing.
-    const FichierCsv fichier = LitFichierCsv(chemin);
-    if (!fichier.erreur.isEmpty()) {
-        m.AfficheErreur(fichier.erreur);
-        return;
-    }
-    if (!ConfirmeEffacement(m))
-        return;
-    TableCellules joueurs(m.Joueurs.nbColonnes());
-    if (const int ligne = JoueursCsv(fichier.lignes, joueurs))
-        m.AfficheErreur(u"Pas de point-virgule dans votre fichier CSV à la ligne "_s + TexteSigne(ligne)
-                        + u"\nArrêt du traitement"_s);
-    if (RemplaceJoueurs(m, joueurs))
+    if (!chemin.isEmpty() && ImporteCsv(m, chemin))
         ListeRemplacee();
 }
 
 void frmSaiJou::Recupere()
 {
-    if (!ListeRemplacable(m))
-        return;
-    m.plateforme.bip();
-    if (!m.plateforme.question(TitreProgramme,
-                               u"Attention, cette option efface tous les joueurs actuellement inscrits (s'il y en a) "
-                               u"et les remplace par les joueurs du tournoi que vous allez choisir.  Voulez-vous "
-                               u"continuer ?"_s,
-                               false))
+    if (!AvertitRemplacement(m, SourceListe::Tournoi))
         return;
     frmChoixTourn choix(m, this);
     if (choix.exec() == QDialog::Accepted)
@@ -346,12 +276,7 @@ void frmSaiJou::Recupere()
 
 void frmSaiJou::ListeRemplacee()
 {
-    m.ColTri = ColJoueur::Points;
-    m.SensTri = Sens::Descendant;
-    CalculClassement(m);
-    m.plateforme.message(Plateforme::Icone::Aucune, TitreProgramme, u"Terminé."_s);
     // The rows the window pointed to have gone: it is ready for a new entrant,
     // the grid staying on its first row.
     PrepareNouveau();
-    cmdSuppr->setEnabled(m.NbJoueurs() >= 1);
 }

@@ -19,6 +19,7 @@ public:
     // Shows the window over the tournament window, closing the one already
     // open: for a new entrant (numero 0) or for the entrant with this number.
     static frmSaiJou *Ouvre(Modele &m, int numero, QWidget *tournoi);
+    ~frmSaiJou() override;
 
     QLineEdit *txtNum;
     QLineEdit *txtNom;
@@ -50,16 +51,15 @@ private:
     // Ready for a new entrant: empty names, the next free number.
     void PrepareNouveau();
     void OK();
-    // Stores the boxes: the names of the entrant being changed, or a new
-    // entrant; false when the players file could not be written.
-    bool EnregJoueur();
     void Nouveau();
     void Efface();
     void Supprime();
-    void ImporteCsv();
+    void ImporteFichier();
     void Recupere();
-    // After the whole list was replaced: the grid laid out, ranked and shown again.
+    // After the whole list was replaced: ready for a new entrant.
     void ListeRemplacee();
+    // Row of the entrant shown; Delete acts on him only, none while a new number shows.
+    void MontreJoueur(int ligne);
 
     // Scrolls the tournament grid so that its last rows show.
     void MontreFinGrille();

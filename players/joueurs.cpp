@@ -1,4 +1,5 @@
 #include "players/joueurs.h"
+#include "ranking/classement.h"
 #include "ranking/conditions.h"
 #include "store/modele.h"
 #include "store/texte.h"
@@ -6,8 +7,6 @@
 #include <set>
 
 namespace {
-
-constexpr int NumeroMaxi = 9999;
 
 // Applies a change to a copy of Joueurs and writes it; the model takes it
 // once the players file holds it.
@@ -17,6 +16,19 @@ bool ModifieJoueurs(Modele &m, Changement changement)
     TableCellules joueurs = m.Joueurs;
     changement(joueurs);
     return m.EcritJoueurs(joueurs);
+}
+
+// Asks before dropping the entrants of the open tournament; true at once when there are none.
+bool ConfirmeEffacement(Modele &m)
+{
+    if (m.NbJoueurs() == 0)
+        return true;
+    m.plateforme.bip();
+    return m.plateforme.question(TitreProgramme,
+                                 QStringLiteral("Attention, ") + QString::number(m.NbJoueurs())
+                                     + QStringLiteral(" joueurs vont être effacés dans le tournoi \"") + m.NomTournoi
+                                     + QStringLiteral("\".  Voulez-vous continuer ?"),
+                                 false);
 }
 
 } // namespace
@@ -33,29 +45,6 @@ int RechNumLibre(const Modele &m)
         if (numero(i) != i)
             return i;
     return n + 1;
-}
-
-int NumeroSaisi(const QString &texte)
-{
-    const QString chiffres = texte.trimmed();
-    if (chiffres.isEmpty())
-        return 0;
-    for (const QChar c : chiffres)
-        if (c < u'0' || c > u'9')
-            return 0;
-    bool lu = false;
-    const int numero = chiffres.toInt(&lu);
-    return lu && numero <= NumeroMaxi ? numero : 0;
-}
-
-QString RefusNumero(const Modele &m, const QString &texte)
-{
-    const int numero = NumeroSaisi(texte);
-    if (numero == 0)
-        return QStringLiteral("Le n° doit être un nombre entier de 1 à 9999.");
-    if (m.RechJoueur(numero) != -1)
-        return QStringLiteral("Le n° ") + QString::number(numero) + QStringLiteral(" est déjà attribué.");
-    return {};
 }
 
 int RechDoublon(const Modele &m, const QString &nom, const QString &prenom)
@@ -169,7 +158,7 @@ bool CocheJoueurs(Modele &m, ChoixCoches choix)
     });
 }
 
-bool ListeRemplacable(Modele &m)
+bool AvertitRemplacement(Modele &m, SourceListe source)
 {
     for (int i = 1; i <= m.NbScores(); ++i) {
         if (!m.Scores(ColScore::Points, i).estVide()) {
@@ -180,17 +169,27 @@ bool ListeRemplacable(Modele &m)
             return false;
         }
     }
-    return true;
+    const QString debut = QStringLiteral("Attention, cette option efface tous les joueurs actuellement inscrits ")
+                          + QStringLiteral("(s'il y en a) et les remplace par les joueurs du ");
+    const QString avertissement =
+        source == SourceListe::Csv
+            ? debut
+                  + QStringLiteral("fichier CSV que vous allez choisir. Le fichier CSV doit contenir le nom du "
+                                   "joueur, un point-virgule, et le prénom du joueur, (pour le tarot), ou le nom de "
+                                   "la première équipe, un point-virgule et le nom de la deuxième équipe (pour la "
+                                   "belote).\n\n Voulez-vous continuer ?")
+            : debut + QStringLiteral("tournoi que vous allez choisir.  Voulez-vous continuer ?");
+    m.plateforme.bip();
+    return m.plateforme.question(TitreProgramme, avertissement, false);
 }
 
-bool ConfirmeEffacement(Modele &m)
+bool InstalleListe(Modele &m, const TableCellules &joueurs)
 {
-    if (m.NbJoueurs() == 0)
-        return true;
-    m.plateforme.bip();
-    return m.plateforme.question(TitreProgramme,
-                                 QStringLiteral("Attention, ") + QString::number(m.NbJoueurs())
-                                     + QStringLiteral(" joueurs vont être effacés dans le tournoi \"") + m.NomTournoi
-                                     + QStringLiteral("\".  Voulez-vous continuer ?"),
-                                 false);
+    if (!ConfirmeEffacement(m) || !RemplaceJoueurs(m, joueurs))
+        return false;
+    m.ColTri = ColJoueur::Points;
+    m.SensTri = Sens::Descendant;
+    CalculClassement(m);
+    m.plateforme.message(Plateforme::Icone::Aucune, TitreProgramme, QStringLiteral("Terminé."));
+    return true;
 }

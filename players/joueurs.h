@@ -9,11 +9,6 @@ class TableCellules;
 // else the number after the last one.
 int RechNumLibre(const Modele &m);
 
-// The number typed for a new entrant: a whole number from 1 to 9999, else 0.
-int NumeroSaisi(const QString &texte);
-// Why a typed number cannot be given to a new entrant; empty when it can.
-QString RefusNumero(const Modele &m, const QString &texte);
-
 // Row of the first entrant with exactly this name and first name (case counts), or -1.
 int RechDoublon(const Modele &m, const QString &nom, const QString &prenom);
 // Round of the first table where this entrant is seated, 0 when he is in none.
@@ -41,10 +36,15 @@ bool BasculeCoche(Modele &m, double numero);
 enum class ChoixCoches { Tous, Aucun, Gagnants, Perdants };
 bool CocheJoueurs(Modele &m, ChoixCoches choix);
 
-// Whether the whole list may be replaced: not once a score is typed (critical box).
-bool ListeRemplacable(Modele &m);
-// Asks before dropping the entrants of the open tournament; true at once when there are none.
-bool ConfirmeEffacement(Modele &m);
+// Where a new list of entrants comes from.
+enum class SourceListe { Csv, Tournoi };
+// Before the whole list is replaced: refused once a score is typed (critical
+// box), then the warning for this source; true when the user goes on.
+bool AvertitRemplacement(Modele &m, SourceListe source);
+// Installs a new list once the user agreed to drop the present entrants:
+// written, ranked again by points, then "Terminé.". False when refused or
+// not written: nothing changed.
+bool InstalleListe(Modele &m, const TableCellules &joueurs);
 
 // Columns of a new entrant in a row of an entrants table: ticked, no ranking yet.
 void RemplitJoueur(TableCellules &joueurs, int ligne, int numero, const QString &nom, const QString &prenom);

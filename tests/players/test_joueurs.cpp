@@ -1,25 +1,73 @@
-// The registry of entrants without its window: proposed and refused numbers,
-// name conversions, duplicates, order of the table, and the players file
-// always agreeing with memory.
+// The registry of entrants without its window: the entry form's OK and
+// delete, the ticks, the import of a list and the copy from another
+// tournament. Every case checks that the players file says what memory says.
+#include "players/copie.h"
 #include "players/csv.h"
+#include "players/fiche.h"
 #include "players/joueurs.h"
-#include "players/noms.h"
-#include "ranking/tournoi.h"
-
-#include <QTest>
-#include <memory>
+#include "support/tournoi.h"
 
 namespace {
 
-const QString MsgNumero = QStringLiteral("Le n° doit être un nombre entier de 1 à 9999.");
+const QString Numero = QStringLiteral("Le n° doit être un nombre entier de 1 à 9999.");
+const QString Doublon =
+    QStringLiteral("Ce nom/prénom a déjà été inscrit sous le n°  4. Voulez-vous l'inscrire à nouveau ?");
+const QString Effacement =
+    QStringLiteral("Attention, 2 joueurs vont être effacés dans le tournoi \"Coupe du club\".  Voulez-vous continuer ?");
+const QString Fait = Effacement + QStringLiteral("¦Terminé.");
+const QString Ecriture = QStringLiteral("Impossible d'enregistrer le fichier J01.DAT : ");
+const QString Rien = QStringLiteral(" : la liste des joueurs n'est pas modifiée.");
+const QString Depart = QStringLiteral("1|X|NOM1|Prénom1,2|X|NOM2|Prénom2,4|X|NOM4|Prénom4");
 
-QList<int> Numeros(const TableCellules &joueurs)
+// "number|tick|name|first name" of each entrant, joined by commas.
+QString Liste(const TableCellules &joueurs)
 {
-    QList<int> numeros;
+    QStringList liste;
     for (int r = 1; r <= joueurs.nbLignes(); ++r)
-        numeros << int(joueurs(1, r).nombre());
-    return numeros;
+        liste << QStringLiteral("%1|%2|%3|%4").arg(joueurs(ColJoueur::Numero, r).texte(), joueurs(ColJoueur::Coche, r).texte(),
+                                                   joueurs(ColJoueur::Nom, r).texte(), joueurs(ColJoueur::Prenom, r).texte());
+    return liste.join(u',');
 }
+
+// The entrants in memory, once checked to be those of the players file.
+QString Inscrits(Modele &m)
+{
+    const QString memoire = Liste(m.Joueurs);
+    Relit(m);
+    return Liste(m.Joueurs) == memoire ? memoire : QStringLiteral("<fichier différent>");
+}
+
+// The boxes shown, joined by "¦": each starts with its expected text (the
+// system's reason may follow).
+void CompareBoites(const PlateformeTest &p, const QString &attendues)
+{
+    const QStringList attendu = attendues.isEmpty() ? QStringList{} : attendues.split(u'¦');
+    QCOMPARE(p.boites.size(), attendu.size());
+    for (int i = 0; i < attendu.size(); ++i)
+        QVERIFY2(p.boites[i].texte.startsWith(attendu[i]), qPrintable(p.boites[i].texte));
+}
+
+// OK of the entry form over entrants 1, 2 and 4. ligne: the row shown, -1
+// for a new entrant, 0 for a change whose entrant was not found. garde: the
+// entrant stored, at his row; empty when nothing changed.
+// belote: 1 with the conversion, 2 without.
+struct CasFiche { int ligne, belote; QString saisie; IssueFiche issue; QString boites, garde; bool bloque = false; };
+
+// The tick dialog (choix: its option), or a click in the tick column on
+// entrant 2 (choix: his mark before). The odd entrants are ticked, the grid
+// shows them by descending number. marques: entrants 1 to n afterwards.
+struct CasCoches { int n; QString choix; TypeTirage tirage; QString marques, message; bool bloque = false; };
+
+// Delete of entrant (team) 2. Entrant 1 sits in round 1, 4 (and 2 when
+// placed) at a table of round 2.
+struct CasSuppression { bool belote, place, oui; QString message; bool bloque = false; };
+
+// A new list for tournament 02 over its entrants 1 and 2 (anciens: how many;
+// negative, the last one sits at a table): the lines of a CSV file, or "#"
+// and the number of the tournament to copy. Stored: 01 a Tarot with entrants
+// 1, 2 (not ticked) and 5; 03 a team Belote; 04 a Tarot without entrant; 05 a
+// Tarot whose players file cannot be read. inscrits: empty when nothing changed.
+struct CasListe { QByteArray source; int anciens; QString boites, inscrits; };
 
 } // namespace
 
@@ -27,18 +75,7 @@ class TestJoueurs : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TournoiTest> t;
-    Modele &m() { return t->m; }
-
-    void entrants(const QList<int> &numeros)
-    {
-        for (int numero : numeros)
-            t->joueur(numero, QStringLiteral("X"), QStringLiteral("Dupont"), QStringLiteral("Jean%1").arg(numero));
-    }
-
 private slots:
-    void init() { t = std::make_unique<TournoiTest>(); }
-
     void rechNumLibre_data()
     {
         QTest::addColumn<QList<int>>("numeros");
@@ -53,150 +90,211 @@ private slots:
     {
         QFETCH(QList<int>, numeros);
         QFETCH(int, propose);
-        entrants(numeros);
-        QCOMPARE(RechNumLibre(m()), propose);
+        Tournoi t;
+        for (int numero : numeros)
+            t.joueur(numero, QStringLiteral("NOM"));
+        QCOMPARE(RechNumLibre(t.m), propose);
     }
 
-    void refusNumero_data()
+    void fiche_data()
     {
-        QTest::addColumn<QString>("saisi");
-        QTest::addColumn<QString>("refus");
-        QTest::newRow("libre, blancs autour") << " 3 " << "";
-        QTest::newRow("vide") << "" << MsgNumero;
-        QTest::newRow("chiffres puis lettres") << "12a" << MsgNumero;
-        QTest::newRow("zéro") << "0" << MsgNumero;
-        QTest::newRow("décimal") << "1.5" << MsgNumero;
-        QTest::newRow("cinq chiffres") << "10000" << MsgNumero;
-        QTest::newRow("déjà pris, zéros devant") << "0004" << "Le n° 4 est déjà attribué.";
+        QTest::addColumn<CasFiche>("cas");
+        using I = IssueFiche;
+        const QString a35(35, u'a');
+        const QString n4 = QStringLiteral("3|NOM4|Prénom4");
+        QTest::newRow("boîtes vides") << CasFiche{-1, 0, "||", I::Fermer, "", ""};
+        QTest::newRow("nom vide") << CasFiche{-1, 0, "3||Luc", I::NomVide, "", ""};
+        QTest::newRow("prénom vide") << CasFiche{-1, 0, "3|DURAND|", I::PrenomVide, "", ""};
+        QTest::newRow("n° 3 entre 2 et 4") << CasFiche{-1, 0, "3|DURAND|Luc", I::Enregistre, "", "3|X|DURAND|Luc"};
+        QTest::newRow("n° zéro") << CasFiche{-1, 0, "0|DURAND|Luc", I::NumeroRefuse, Numero, ""};
+        QTest::newRow("n° et lettre") << CasFiche{-1, 0, "3a|DURAND|Luc", I::NumeroRefuse, Numero, ""};
+        QTest::newRow("n° à 5 chiffres") << CasFiche{-1, 0, "10000|DURAND|Luc", I::NumeroRefuse, Numero, ""};
+        QTest::newRow("n° pris") << CasFiche{-1, 0, "0004|A|B", I::NumeroRefuse, "Le n° 4 est déjà attribué.", ""};
+        QTest::newRow("doublon, non") << CasFiche{-1, 0, n4, I::Abandon, Doublon, ""};
+        QTest::newRow("doublon, oui") << CasFiche{-1, 0, n4, I::Enregistre, Doublon, "3|X|NOM4|Prénom4"};
+        QTest::newRow("autre casse") << CasFiche{-1, 0, "3|nom4|Prénom4", I::Enregistre, "", "3|X|nom4|Prénom4"};
+        QTest::newRow("autre prénom") << CasFiche{-1, 0, "3|NOM4|Luc", I::Enregistre, "", "3|X|NOM4|Luc"};
+        QTest::newRow("modification") << CasFiche{2, 0, "2|NOM4|Prénom4", I::Enregistre, "", "2|X|NOM4|Prénom4"};
+        QTest::newRow("introuvable : ajout") << CasFiche{0, 0, n4, I::Enregistre, "", "3|X|NOM4|Prénom4"};
+        QTest::newRow("doublette convertie") << CasFiche{-1, 1, "3|martin paul|dupont jean-pierre", I::Enregistre, "",
+                                                         "3|X|MARTIN Paul|DUPONT Jean-Pierre"};
+        QTest::newRow("doublette telle quelle") << CasFiche{-1, 2, "3|martin p|du", I::Enregistre, "", "3|X|martin p|du"};
+        QTest::newRow("tarot tel quel") << CasFiche{-1, 0, "3|durand|luc", I::Enregistre, "", "3|X|durand|luc"};
+        QTest::newRow("30 caractères")
+            << CasFiche{-1, 0, "3|" + a35 + "| Luc ", I::Enregistre, "", "3|X|" + a35.left(30) + "|Luc"};
+        QTest::newRow("ajout, fichier bloqué") << CasFiche{-1, 0, "3|A|B", I::NonEcrit, Ecriture, "", true};
+        QTest::newRow("modification, fichier bloqué") << CasFiche{2, 0, "2|A|B", I::NonEcrit, Ecriture, "", true};
     }
-    void refusNumero()
+    void fiche()
     {
-        QFETCH(QString, saisi);
-        QFETCH(QString, refus);
-        entrants({1, 2, 4});
-        QCOMPARE(RefusNumero(m(), saisi), refus);
-    }
-
-    // Each key goes through the rule of the first-name box, then lands at the end.
-    void frappePrenom_data()
-    {
-        QTest::addColumn<QString>("frappe");
-        QTest::addColumn<QString>("boite");
-        QTest::newRow("prénom composé") << "jean pierre" << "Jean-Pierre";
-        QTest::newRow("blancs dans la boîte vide") << "  éloïse" << "Éloïse";
-        QTest::newRow("suite laissée telle quelle") << "mARIE" << "MARIE";
-    }
-    void frappePrenom()
-    {
-        QFETCH(QString, frappe);
-        QFETCH(QString, boite);
-        QString texte;
-        for (const QChar touche : frappe)
-            texte += TouchePrenom(texte, touche);
-        QCOMPARE(texte, boite);
-    }
-
-    void conversions_data()
-    {
-        QTest::addColumn<QString>("saisi");
-        QTest::addColumn<QString>("belote");
-        QTest::addColumn<QString>("sansSeparateurs");
-        QTest::newRow("prénom composé") << "dupont jean-pierre" << "DUPONT Jean-Pierre" << "dupontjean-pierre";
-        QTest::newRow("nom seul") << "martin" << "MARTIN" << "martin";
-        QTest::newRow("blancs, capitales, point-virgule") << " roux  MARIE-anne-lise;" << " Roux  marie-Anne-lise;"
-                                                          << "rouxMARIE-anne-lise";
-        QTest::newRow("accents, µ sans capitale") << "ménard élodie µ" << "MÉNARD Élodie µ" << "ménardélodieµ";
-    }
-    void conversions()
-    {
-        QFETCH(QString, saisi);
-        QFETCH(QString, belote);
-        QFETCH(QString, sansSeparateurs);
-        QCOMPARE(ConvertitNomBelote(saisi), belote);
-        QCOMPARE(OteSeparateurs(saisi), sansSeparateurs);
-    }
-
-    void doublon_data()
-    {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QString>("prenom");
-        QTest::addColumn<int>("ligne");
-        QTest::newRow("même nom, même prénom") << "Dupont" << "Jean2" << 2;
-        QTest::newRow("autre prénom") << "Dupont" << "Paul" << -1;
-        QTest::newRow("nom en capitales") << "DUPONT" << "Jean2" << -1;
-    }
-    void doublon()
-    {
-        QFETCH(QString, nom);
-        QFETCH(QString, prenom);
-        QFETCH(int, ligne);
-        entrants({1, 2});
-        QCOMPARE(RechDoublon(m(), nom, prenom), ligne);
-    }
-
-    void ajoutEnOrdre_data()
-    {
-        QTest::addColumn<QList<int>>("numeros");
-        QTest::addColumn<int>("numero");
-        QTest::addColumn<int>("ligne");
-        QTest::newRow("premier") << QList<int>{} << 5 << 1;
-        QTest::newRow("entre 2 et 4") << QList<int>{1, 2, 4} << 3 << 3;
-        QTest::newRow("en tête") << QList<int>{2, 3} << 1 << 1;
-    }
-    void ajoutEnOrdre()
-    {
-        QFETCH(QList<int>, numeros);
-        QFETCH(int, numero);
-        QFETCH(int, ligne);
-        entrants(numeros);
-        QCOMPARE(AjouteJoueur(m(), numero, QStringLiteral("DURAND"), QStringLiteral("Luc")), ligne);
-        numeros.insert(ligne - 1, numero);
-        QCOMPARE(Numeros(m().Joueurs), numeros);
-        QCOMPARE(m().Joueurs(2, ligne).texte(), QStringLiteral("X"));
-        QCOMPARE(m().Joueurs(9, ligne).nombre(), double(SansValeur));
-        const QStringList fichier = Lignes(m(), QStringLiteral("J01.DAT"));
-        QCOMPARE(fichier.size(), numeros.size());
-        QVERIFY(fichier[ligne - 1].startsWith(QStringLiteral("%1 X DURAND ").arg(numero, 4, 10, QLatin1Char('0'))));
-    }
-
-    // A players file that cannot be written leaves the table as it was; a new
-    // list must keep every entrant seated at a table, whom the ranking looks for.
-    void tableInchangee_data()
-    {
-        QTest::addColumn<int>("operation");
-        QTest::addColumn<QString>("message");
-        const QString ecriture = QStringLiteral("Impossible d'enregistrer");
-        QTest::newRow("ajout") << 0 << ecriture;
-        QTest::newRow("modification") << 1 << ecriture;
-        QTest::newRow("suppression") << 2 << ecriture;
-        QTest::newRow("liste sans un joueur placé")
-            << 3
-            << "Le joueur n° 4 est placé à une table de la manche n° 2 et ne figure pas dans la nouvelle liste : "
-               "la liste des joueurs n'est pas modifiée.";
-    }
-    void tableInchangee()
-    {
-        QFETCH(int, operation);
-        QFETCH(QString, message);
-        entrants({1, 2, 4});
-        t->score(2, 4, QString(), QString());
-        const TableCellules avant = m().Joueurs;
-        if (operation < 3)
-            m().RepProgramme = t->dossier.filePath(QStringLiteral("absent"));
-        TableCellules liste(10);
-        RemplitJoueur(liste, liste.ajouteLigne(), 1, QStringLiteral("A"), QStringLiteral("B"));
-        switch (operation) {
-        case 0: QCOMPARE(AjouteJoueur(m(), 3, QStringLiteral("A"), QStringLiteral("B")), -1); break;
-        case 1: QVERIFY(!ChangeJoueur(m(), 2, QStringLiteral("A"), QStringLiteral("B"))); break;
-        case 2: QVERIFY(!SupprimeJoueur(m(), 2)); break;
-        default: QVERIFY(!RemplaceJoueurs(m(), liste)); break;
+        QFETCH(CasFiche, cas);
+        Tournoi t(cas.belote ? TypeJeu::Belote : TypeJeu::Tarot);
+        t.joueurs(2).joueur(4, QStringLiteral("NOM4"), QStringLiteral("Prénom4"));
+        QVERIFY(t.m.EcritJoueurs());
+        if (cas.bloque)
+            t.bloque(QStringLiteral("J01.DAT"));
+        t.m.ModeNouveau = cas.ligne == -1;
+        t.p.reponses << (cas.issue != IssueFiche::Abandon);
+        FicheJoueur f{cas.saisie.section(u'|', 0, 0), cas.saisie.section(u'|', 1, 1), cas.saisie.section(u'|', 2)};
+        int r = cas.ligne > 0 ? cas.ligne : -1;
+        QCOMPARE(ValideFiche(t.m, f, r, cas.belote == 1), cas.issue);
+        CompareBoites(t.p, cas.boites);
+        if (cas.garde.isEmpty()) {
+            QCOMPARE(Liste(t.m.Joueurs), Depart);
+            QCOMPARE(r, cas.ligne > 0 ? cas.ligne : -1);
+            return;
         }
-        for (int r = 1; r <= 3; ++r)
-            for (int c = 1; c <= 9; ++c)
-                QCOMPARE(m().Joueurs(c, r), avant(c, r));
-        QCOMPARE(m().NbJoueurs(), 3);
-        QCOMPARE(t->p.boites.size(), 1);
-        QVERIFY(t->p.boites[0].texte.startsWith(message));
+        QCOMPARE(r, cas.ligne > 0 ? 2 : 3); // an addition takes its place in number order
+        QCOMPARE(Inscrits(t.m).split(u',').value(r - 1), cas.garde);
+        // After an addition new entries go on, the grid in number order.
+        QCOMPARE(t.m.ModeNouveau, cas.ligne < 1);
+        QCOMPARE(t.m.ColTri, cas.ligne < 1 ? int(ColJoueur::Numero) : int(ColJoueur::Points));
+        QCOMPARE(t.m.OrdreGrille.value(2), cas.ligne < 1 ? 3 : 0);
+    }
+
+    void suppression_data()
+    {
+        QTest::addColumn<CasSuppression>("cas");
+        const QString question = QStringLiteral(
+            "Voulez-vous vraiment supprimer ce joueur ? (du moins ... son inscription !)\n\nN° 2 : NOM2");
+        QTest::newRow("placé en manche 2")
+            << CasSuppression{false, true, true,
+                              "Vous ne pouvez pas supprimer ce joueur : il est inscrit ou a joué dans la manche n° 2"};
+        QTest::newRow("non") << CasSuppression{false, false, false, question + " Prénom2"};
+        QTest::newRow("oui") << CasSuppression{false, false, true, question + " Prénom2"};
+        QTest::newRow("équipe nommée") << CasSuppression{true, false, true, question + " / Prénom2"};
+        QTest::newRow("fichier bloqué") << CasSuppression{false, false, true, question + " Prénom2¦" + Ecriture, true};
+    }
+    void suppression()
+    {
+        QFETCH(CasSuppression, cas);
+        Tournoi t(cas.belote ? TypeJeu::Belote : TypeJeu::Tarot);
+        t.joueurs(2).joueur(4, QStringLiteral("NOM4"), QStringLiteral("Prénom4")).manches(2).table(1, 1, {1});
+        t.table(2, 1, cas.place ? QList<int>{4, 2} : QList<int>{4});
+        QVERIFY(t.m.EcritJoueurs());
+        if (cas.bloque)
+            t.bloque(QStringLiteral("J01.DAT"));
+        t.p.reponses << cas.oui;
+        const bool supprime = !cas.place && cas.oui && !cas.bloque;
+        QCOMPARE(SupprimeFiche(t.m, 2), supprime);
+        CompareBoites(t.p, cas.message);
+        QCOMPARE(cas.bloque ? Liste(t.m.Joueurs) : Inscrits(t.m),
+                 supprime ? QStringLiteral("1|X|NOM1|Prénom1,4|X|NOM4|Prénom4") : Depart);
+        QCOMPARE(t.m.OrdreGrille.size(), supprime ? 2 : 0); // ranked again
+    }
+
+    void coches_data()
+    {
+        QTest::addColumn<CasCoches>("cas");
+        const auto A = TypeTirage::Aleatoire;
+        QTest::newRow("clic coche") << CasCoches{4, " ", A, "XXX ", ""};
+        QTest::newRow("clic décoche") << CasCoches{3, "X", TypeTirage::Forts, "X X", ""};
+        QTest::newRow("clic, autre marque") << CasCoches{2, "x", TypeTirage::Vertical, "XX", ""};
+        QTest::newRow("clic, tirage Tournoi")
+            << CasCoches{4, " ", TypeTirage::Tournoi, "X X ",
+                         "Vous ne pouvez pas modifier ces coches car vous avez choisi un tirage au sort de type "
+                         "\"Tournoi\"."};
+        QTest::newRow("clic, fichier bloqué") << CasCoches{4, " ", A, "X X ", Ecriture, true};
+        QTest::newRow("tous") << CasCoches{5, "0", A, "XXXXX", ""};
+        QTest::newRow("tous, fichier bloqué") << CasCoches{5, "0", A, "X X X", Ecriture, true};
+        QTest::newRow("aucun") << CasCoches{5, "1", A, "     ", ""};
+        QTest::newRow("gagnants sur 5 : lignes 1 à 2") << CasCoches{5, "2", A, "   XX", ""};
+        QTest::newRow("perdants sur 5 : lignes 4 à 5") << CasCoches{5, "3", A, "XX   ", ""};
+        QTest::newRow("gagnants sur 7 : lignes 1 à 4") << CasCoches{7, "2", A, "   XXXX", ""};
+        QTest::newRow("perdants sur 7 : lignes 4 à 7") << CasCoches{7, "3", A, "XXXX   ", ""};
+    }
+    void coches()
+    {
+        QFETCH(CasCoches, cas);
+        Tournoi t;
+        for (int k = 1; k <= cas.n; ++k) {
+            t.joueur(k, QStringLiteral("N"), {}, k % 2);
+            t.m.OrdreGrille.prepend(k);
+        }
+        t.m.Tirage = cas.tirage;
+        const bool clic = !cas.choix[0].isDigit();
+        if (clic)
+            t.m.Joueurs(ColJoueur::Coche, 2) = cas.choix;
+        QVERIFY(t.m.EcritJoueurs());
+        if (cas.bloque)
+            t.bloque(QStringLiteral("J01.DAT"));
+        QCOMPARE(clic ? BasculeCoche(t.m, 2) : CocheJoueurs(t.m, ChoixCoches(cas.choix.toInt())), cas.message.isEmpty());
+        CompareBoites(t.p, cas.message);
+        QString marques;
+        for (int r = 1; r <= cas.n; ++r)
+            marques += t.m.Joueurs(ColJoueur::Coche, r).texte();
+        QCOMPARE(marques, cas.marques);
+        if (!cas.bloque)
+            QCOMPARE(Inscrits(t.m), Liste(t.m.Joueurs));
+        QVERIFY(!BasculeCoche(t.m, cas.n + 1)); // nobody has that number
+    }
+
+    void remplacement_data()
+    {
+        QTest::addColumn<CasListe>("cas");
+        auto Refus = [](const char *faute, int ligne) {
+            return faute + QStringLiteral(" dans votre fichier CSV à la ligne  %1\nArrêt du traitement").arg(ligne);
+        };
+        const QString joueurs = QStringLiteral("1|X|DUPONT|Jean,2| |MARTIN|Jean Paul,5|X|DURAND|Jean");
+        QTest::newRow("trois lignes") << CasListe{"DUPONT;Jean\r\nMARTIN;Paul\r\nDURAND;Luc\r\n", 2, Fait,
+                                                  "1|X|DUPONT|Jean,2|X|MARTIN|Paul,3|X|DURAND|Luc"};
+        QTest::newRow("sans inscrit, sans question") << CasListe{" LE GOFF ;J P;", 0, "Terminé.", "1|X|LE GOFF|J P"};
+        QTest::newRow("blancs réduits, ';' ôtés") << CasListe{"  MARTIN  H\xE9l\xE8ne ; LE   GALL ;x;y\n;Zo\xE9", 2,
+                                                             Fait, "1|X|MARTIN Hélène|LE GALL xy,2|X||Zoé"};
+        QTest::newRow("lignes blanches à la fin") << CasListe{"A;B\r\n\r\n  \r\n", 2, Fait, "1|X|A|B"};
+        QTest::newRow("UTF-8 et sa marque") << CasListe{"\xEF\xBB\xBFH\xC3\x89LA;J\xC3\xBCrgen", 2, Fait, "1|X|HÉLA|Jürgen"};
+        QTest::newRow("non à l'effacement") << CasListe{"A;B", 2, Effacement, ""};
+        QTest::newRow("ligne blanche au milieu") << CasListe{"A;B\n\nC;D\n", 2, Refus("Pas de point-virgule", 2), ""};
+        QTest::newRow("première ligne blanche") << CasListe{"\r\nA;B", 2, Refus("Pas de point-virgule", 1), ""};
+        QTest::newRow("virgules") << CasListe{"DUPONT,Jean", 2, Refus("Pas de point-virgule", 1), ""};
+        QTest::newRow("ni nom ni prénom") << CasListe{"A;B\n ; ;;\n", 2, Refus("Ni nom ni prénom", 2), ""};
+        QTest::newRow("ligne binaire")
+            << CasListe{QByteArray("A;B\nC;D\n\x01\x00\x00;\x00", 13), 2, Refus("Caractère de contrôle", 3), ""};
+        QTest::newRow("fichier vide") << CasListe{"\r\n", 2, "Le fichier %1 ne contient aucun joueur" + Rien, ""};
+        QTest::newRow("plus de 9999 lignes")
+            << CasListe{QByteArray("A;B\n").repeated(10000), 2, "Le fichier %1 contient plus de 9999 lignes" + Rien, ""};
+        QTest::newRow("joueur placé absent") << CasListe{"A;B", -2, Effacement + "¦Le joueur n° 2 est placé à une table "
+                                                         "de la manche n° 1 et ne figure pas dans la nouvelle liste" + Rien, ""};
+        QTest::newRow("copie, trous et coches gardés") << CasListe{"#01", 2, Fait, joueurs};
+        QTest::newRow("copie, sans inscrit") << CasListe{"#01", 0, "Terminé.", joueurs};
+        QTest::newRow("aucun tournoi choisi")
+            << CasListe{"#", 2, "Sélectionnez d'abord un tournoi en cliquant dessus dans la liste.", ""};
+        QTest::newRow("autre jeu")
+            << CasListe{"#03", 2, "Ce tournoi n'est pas du même type que le tournoi actuel. Copie des joueurs impossible.", ""};
+        QTest::newRow("tournoi sans joueur")
+            << CasListe{"#04", 2, "Le fichier J04.DAT est absent ou vide : ce tournoi n'a aucun joueur à copier.", ""};
+        QTest::newRow("joueurs illisibles") << CasListe{"#05", 2, "Impossible de lire le fichier J05.DAT : ", ""};
+    }
+    void remplacement()
+    {
+        QFETCH(CasListe, cas);
+        Tournoi t;
+        t.joueur(1, QStringLiteral("DUPONT"), QStringLiteral("Jean"));
+        t.joueur(2, QStringLiteral("MARTIN"), QStringLiteral("Jean Paul"), false);
+        t.joueur(5, QStringLiteral("DURAND"), QStringLiteral("Jean")).enregistre();
+        for (const QString entete : {"03TypeJeu=BELOTE", "04typejeu=tarot", "05TypeJeu=TAROT"})
+            QVERIFY(t.m.EcritLignes("T" + entete.left(2) + ".DAT", {"NomTournoi=", entete.mid(2)}));
+        t.bloque("J05.DAT");
+        t.m.NumTournoi = QStringLiteral("02");
+        t.m.Joueurs.vide();
+        t.joueurs(std::abs(cas.anciens));
+        if (cas.anciens < 0)
+            t.manches(1).table(1, 1, {2});
+        QVERIFY(t.m.EcritJoueurs());
+        t.m.ColTri = ColJoueur::Numero;
+        const QString depart = Liste(t.m.Joueurs);
+        const QString chemin = t.m.Chemin(QStringLiteral("liste.csv"));
+        t.ecrit(QStringLiteral("liste.csv"), cas.source);
+        t.p.reponses << (cas.boites != Effacement);
+        QCOMPARE(cas.source.startsWith('#') ? CopieJoueurs(t.m, QString::fromLatin1(cas.source.mid(1))) : ImporteCsv(t.m, chemin),
+                 !cas.inscrits.isEmpty());
+        CompareBoites(t.p, cas.boites.replace(QStringLiteral("%1"), chemin));
+        QCOMPARE(Inscrits(t.m), cas.inscrits.isEmpty() ? depart : cas.inscrits);
+        // A new list is ranked by points.
+        QCOMPARE(t.m.ColTri, int(cas.inscrits.isEmpty() ? ColJoueur::Numero : ColJoueur::Points));
+        QCOMPARE(t.m.OrdreGrille.size(), cas.inscrits.isEmpty() ? 0 : cas.inscrits.count(u',') + 1);
+        QVERIFY(!ImporteCsv(t.m, chemin + "x"));
+        QCOMPARE(t.p.dernierTexte(), "Le fichier " + chemin + "x n'existe pas ou ne peut pas être lu.");
     }
 };
 
