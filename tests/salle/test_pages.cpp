@@ -196,7 +196,6 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<bool>("proche");
         QTest::newRow("douze minutes") << "21:05:00" << "21:17" << "Fin de manche dans 12 min" << false;
-        QTest::newRow("minute entamée") << "21:05:01" << "21:17" << "Fin de manche dans 12 min" << false;
         QTest::newRow("cinq minutes et une seconde") << "21:11:59" << "21:17" << "Fin de manche dans 6 min" << false;
         QTest::newRow("cinq minutes") << "21:12:00" << "21:17" << "Fin de manche dans 5 min" << true;
         QTest::newRow("dernière seconde") << "21:16:59" << "21:17" << "Fin de manche dans 1 min" << true;
