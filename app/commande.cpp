@@ -14,6 +14,7 @@
 #include "store/texte.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <map>
 
@@ -92,6 +93,10 @@ Commande AnalyseCommande(const QStringList &arguments)
             bureau = true;
             continue;
         }
+        if (option == u"--affichage") {
+            c.affichage = true;
+            continue;
+        }
         const bool nombre = nombres.count(option) > 0;
         if (!nombre && textes.count(option) == 0) {
             c.erreur = QStringLiteral("option inconnue : ") + option;
@@ -102,7 +107,7 @@ Commande AnalyseCommande(const QStringList &arguments)
             break;
         }
         const QString valeur = arguments[++i];
-        if (option != u"--dossier")
+        if (option != u"--dossier" && option != u"--tournoi" && option != u"--imprimer")
             impression = true;
         if (!nombre) {
             c.*textes[option] = valeur;
@@ -114,8 +119,12 @@ Commande AnalyseCommande(const QStringList &arguments)
             c.erreur = QStringLiteral("l'option ") + option + QStringLiteral(" attend un nombre entier : ") + valeur;
         c.*nombres[option] = n;
     }
-    if (c.erreur.isEmpty() && impression && c.rapport.isEmpty())
+    if (c.erreur.isEmpty() && c.affichage && !c.rapport.isEmpty())
+        c.erreur = QStringLiteral("--affichage et --imprimer ne vont pas ensemble");
+    if (c.erreur.isEmpty() && (impression || (!c.tournoi.isEmpty() && !c.affichage)) && c.rapport.isEmpty())
         c.erreur = QStringLiteral("ces options ne servent qu'avec --imprimer");
+    if (c.erreur.isEmpty() && c.affichage && c.tournoi.isEmpty())
+        c.erreur = QStringLiteral("--affichage demande --tournoi");
     if (c.erreur.isEmpty() && bureau) {
         if (!c.dossier.isEmpty())
             c.erreur = QStringLiteral("--bureau et --dossier ne vont pas ensemble");
@@ -131,10 +140,12 @@ QString TexteAide()
         "Usage : velmora [--dossier DOSSIER | --bureau]\n"
         "        velmora --dossier DOSSIER --tournoi NN --imprimer RAPPORT [--manche R] [--table T]\n"
         "                [--joueur N] [--tri COL] [--sens A|D]\n"
+        "        velmora --dossier DOSSIER --tournoi NN --affichage\n"
         "\n"
-        "Sans --imprimer, ouvre la fenêtre de départ. Le dossier du programme est le\n"
-        "dossier courant, ou DOSSIER avec --dossier : les tournois T01.DAT à T99.DAT, leurs\n"
-        "fichiers J, M et S, les options VELMORA.INI et les fichiers imprimés y sont rangés.\n"
+        "Sans --imprimer ni --affichage, ouvre la fenêtre de départ. Le dossier du\n"
+        "programme est le dossier courant, ou DOSSIER avec --dossier : les tournois T01.DAT\n"
+        "à T99.DAT, leurs fichiers J, M et S, les options VELMORA.INI et les fichiers\n"
+        "imprimés y sont rangés.\n"
         "Avec --bureau (lancement depuis le menu du bureau), le dossier du programme est\n"
         "le dossier Velmora du dossier personnel, créé s'il n'existe pas.\n"
         "\n"
@@ -158,7 +169,29 @@ QString TexteAide()
         "              D pour les colonnes 5 à 9)\n"
         "\n"
         "Code de sortie : 0 rapport écrit ; 1 refus (le message est écrit sur la sortie\n"
-        "d'erreur et aucun rapport n'est écrit) ; 2 demande incorrecte.\n");
+        "d'erreur et aucun rapport n'est écrit) ; 2 demande incorrecte.\n"
+        "\n"
+        "Avec --affichage, ouvre seulement l'affichage salle du tournoi NN, en plein écran\n"
+        "(sur le deuxième écran s'il y en a un) : les tables de la manche, qui joue où,\n"
+        "le classement. Il ne modifie aucun fichier et suit les changements du dossier,\n"
+        "même partagé sur le réseau par l'ordinateur de l'organisateur. Touches : F11 plein\n"
+        "écran, + et - taille du texte, Espace pause, Échap ferme l'affichage.\n");
+}
+
+QString TournoiAffiche(const Commande &c)
+{
+    bool ok = false;
+    const int numero = c.tournoi.toInt(&ok);
+    if (!ok || numero < 1 || numero > 99) {
+        Usage(QStringLiteral("--tournoi attend un n° de tournoi de 1 à 99"));
+        return {};
+    }
+    const QString nn = QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0'));
+    if (!QFileInfo(QDir::current().filePath(QStringLiteral("T") + nn + QStringLiteral(".DAT"))).isFile()) {
+        Usage(QStringLiteral("le tournoi ") + nn + QStringLiteral(" n'existe pas"));
+        return {};
+    }
+    return nn;
 }
 
 int ImprimeSansFenetre(const Commande &c)

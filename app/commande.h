@@ -13,6 +13,8 @@ struct Commande
     // Printing without a window: set when --imprimer is given.
     QString rapport;
     QString tournoi;
+    // The hall display of tournament `tournoi`, alone: set by --affichage.
+    bool affichage = false;
     std::optional<int> manche, table, joueur, tri;
     QString sens;
     // A wrong request: the usage message, empty when the request is sound.
@@ -23,6 +25,10 @@ Commande AnalyseCommande(const QStringList &arguments);
 
 // The French description of the command line.
 QString TexteAide();
+
+// The tournament the hall display shows, "01" to "99", once checked against
+// the folder; empty, after the usage message, when the request cannot be met.
+QString TournoiAffiche(const Commande &commande);
 
 // Prints one report of a tournament without any window. Returns the exit
 // status: 0 printed, 1 refused (the reason on the error output), 2 wrong request.

@@ -2,6 +2,7 @@
 #include "app/commande.h"
 #include "app/plateformeqt.h"
 #include "app/frm00.h"
+#include "salle/frmSalle.h"
 #include "store/modele.h"
 
 #include <QApplication>
@@ -68,6 +69,14 @@ int main(int argc, char *argv[])
     if (!commande.rapport.isEmpty()) {
         QCoreApplication application(argc, argv);
         return ImprimeSansFenetre(commande);
+    }
+
+    if (commande.affichage) {
+        const QString numero = TournoiAffiche(commande);
+        if (numero.isEmpty())
+            return 2;
+        Application application(argc, argv);
+        return AffichageSeul(QDir::currentPath(), numero);
     }
 
     Application application(argc, argv);

@@ -111,6 +111,12 @@ private slots:
         QTest::newRow("fiche sans joueur") << QStringList{"--tournoi", "1", "--imprimer", "fiche"} << 2 << "--joueur";
         QTest::newRow("tournoi absent") << QStringList{"--tournoi", "5", "--imprimer", "csv"} << 2 << "05";
         QTest::newRow("option inconnue") << QStringList{"--couleur", "rouge"} << 2 << "--couleur";
+        QTest::newRow("affichage sans tournoi") << QStringList{"--affichage"} << 2 << "--affichage demande --tournoi";
+        QTest::newRow("affichage d'un tournoi absent") << QStringList{"--tournoi", "5", "--affichage"} << 2 << "05";
+        QTest::newRow("affichage et impression")
+            << QStringList{"--tournoi", "1", "--affichage", "--imprimer", "csv"} << 2 << "ne vont pas ensemble";
+        QTest::newRow("affichage d'une manche") << QStringList{"--tournoi", "1", "--affichage", "--manche", "1"} << 2
+                                                << "--imprimer";
     }
     void refus()
     {
