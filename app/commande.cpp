@@ -226,8 +226,11 @@ int ImprimeSansFenetre(const Commande &c)
             m.MancheCourante = *c.manche;
             CalculeEtatManche(m);
         }
+        // The opening sorted on the points, descending: another order only when asked.
         const int tri = c.tri.value_or(ColJoueur::Points);
-        TrieGrille(m, tri, c.sens.isEmpty() ? SensParDefaut(tri) : (c.sens == u"A" ? Sens::Ascendant : Sens::Descendant));
+        const Sens sens = c.sens.isEmpty() ? SensParDefaut(tri) : (c.sens == u"A" ? Sens::Ascendant : Sens::Descendant);
+        if (tri != m.ColTri || sens != m.SensTri)
+            TrieGrille(m, tri, sens);
         return Imprime(m, c) ? 0 : 1;
     } catch (const ArretProgramme &) {
         return 1;

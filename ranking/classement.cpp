@@ -165,33 +165,14 @@ void TrieGrille(Modele &m, int colonne, Sens sens)
     emit m.grilleTriee();
 }
 
-void TriShell(Modele &m, int colonne, Sens sens, Sens sens2, int n)
+namespace {
+
+// The Shell sort of the grid, with shrinking gaps and early exit, on
+// positions 1 to n: `horsOrdre(i, k)` tells whether positions i and k must be
+// exchanged, `echange(i, k)` exchanges them.
+template <typename HorsOrdre, typename Echange>
+void Shell(int n, HorsOrdre horsOrdre, Echange echange)
 {
-    TableCellules &t = m.TabTri;
-    const int signe = Signe(sens), signe2 = Signe(sens2);
-    const bool departage = colonne == ColJoueur::MoyManches || colonne == ColJoueur::MoyParties;
-
-    // The keys of each row, by row of TabTri; the sort moves row numbers only.
-    std::vector<Cle> cles, cles2;
-    cles.reserve(n + 1);
-    cles2.reserve(departage ? n + 1 : 0);
-    for (int r = 0; r <= n; ++r) {
-        cles.emplace_back(t(ColTabTri::Cle, r));
-        if (departage)
-            cles2.emplace_back(t(ColTabTri::Cle2, r));
-    }
-    std::vector<int> ordre(n);
-    std::iota(ordre.begin(), ordre.end(), 1);
-    // Whether the rows at positions i and k are out of order: on column 2,
-    // then, for the averages, on column 3 when column 2 is equal.
-    auto horsOrdre = [&](int i, int k) {
-        const int a = ordre[i - 1], b = ordre[k - 1];
-        const int c = Compare(cles[a], cles[b]);
-        if (c * signe > 0)
-            return true;
-        return c == 0 && departage && Compare(cles2[a], cles2[b]) * signe2 > 0;
-    };
-
     for (int ecart = n / 2; ecart >= 1; ecart /= 2) {
         int limite = n - ecart;
         int dernier;
@@ -199,14 +180,69 @@ void TriShell(Modele &m, int colonne, Sens sens, Sens sens2, int n)
             dernier = 0;
             for (int i = 1; i <= limite; ++i) {
                 if (horsOrdre(i, i + ecart)) {
-                    std::swap(ordre[i - 1], ordre[i + ecart - 1]);
+                    echange(i, i + ecart);
                     dernier = i;
                 }
             }
             limite = dernier - ecart;
         } while (dernier != 0);
     }
-    Reordonne(t, ordre);
+}
+
+} // namespace
+
+void TriShell(Modele &m, int colonne, Sens sens, Sens sens2, int n)
+{
+    TableCellules &t = m.TabTri;
+    const int signe = Signe(sens), signe2 = Signe(sens2);
+    const bool departage = colonne == ColJoueur::MoyManches || colonne == ColJoueur::MoyParties;
+    // Row of TabTri at each position, from 1; the sort moves row numbers only.
+    std::vector<int> ordre(n + 1);
+    std::iota(ordre.begin(), ordre.end(), 0);
+
+    bool nombres = true;
+    for (int r = 1; r <= n && nombres; ++r)
+        nombres = t(ColTabTri::Cle, r).estNombre() && (!departage || t(ColTabTri::Cle2, r).estNombre());
+    if (nombres) {
+        // Numbers only, the usual ranking: the keys travel with the rows, side by side in memory.
+        std::vector<double> cle(n + 1), cle2(departage ? n + 1 : 0);
+        for (int r = 1; r <= n; ++r) {
+            cle[r] = t(ColTabTri::Cle, r).nombre();
+            if (departage)
+                cle2[r] = t(ColTabTri::Cle2, r).nombre();
+        }
+        auto compare = [](double a, double b) { return (a > b) - (a < b); };
+        Shell(
+            n,
+            [&](int i, int k) {
+                const int c = compare(cle[i], cle[k]);
+                return c * signe > 0 || (c == 0 && departage && compare(cle2[i], cle2[k]) * signe2 > 0);
+            },
+            [&](int i, int k) {
+                std::swap(ordre[i], ordre[k]);
+                std::swap(cle[i], cle[k]);
+                if (departage)
+                    std::swap(cle2[i], cle2[k]);
+            });
+    } else {
+        std::vector<Cle> cles, cles2;
+        cles.reserve(n + 1);
+        cles2.reserve(departage ? n + 1 : 0);
+        for (int r = 0; r <= n; ++r) {
+            cles.emplace_back(t(ColTabTri::Cle, r));
+            if (departage)
+                cles2.emplace_back(t(ColTabTri::Cle2, r));
+        }
+        Shell(
+            n,
+            [&](int i, int k) {
+                const int a = ordre[i], b = ordre[k];
+                const int c = Compare(cles[a], cles[b]);
+                return c * signe > 0 || (c == 0 && departage && Compare(cles2[a], cles2[b]) * signe2 > 0);
+            },
+            [&](int i, int k) { std::swap(ordre[i], ordre[k]); });
+    }
+    Reordonne(t, std::vector<int>(ordre.begin() + 1, ordre.end()));
 }
 
 // Plain copies: a text is shared, not duplicated, so nothing is allocated.

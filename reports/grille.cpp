@@ -21,13 +21,28 @@ QStringList EnteteGrille(const Modele &m, const QDateTime &quand, int page)
 QString LigneJoueur(const Modele &m, int position, int r)
 {
     const TableCellules &j = m.Joueurs;
-    const QString sep = QStringLiteral("  ");
-    QString ligne = Marge + Cadrer(position, 3) + sep + Cadrer(j(ColJoueur::Numero, r).nombre(), 3) + sep
-                    + Cadrer(j(ColJoueur::Nom, r).texte(), 15) + sep + Cadrer(j(ColJoueur::Prenom, r).texte(), 15);
+    const QLatin1StringView sep("  ");
+    // The largest tournament prints ten thousand of these lines: one string each.
+    QString ligne;
+    ligne.reserve(86);
+    ligne += Marge;
+    AjouteCadre(ligne, position, 3);
+    ligne += sep;
+    AjouteCadre(ligne, j(ColJoueur::Numero, r).nombre(), 3);
+    for (int c : {ColJoueur::Nom, ColJoueur::Prenom}) {
+        ligne += sep;
+        // Names print as texts, left-aligned, whatever their cells hold.
+        const Cellule &nom = j(c, r);
+        if (nom.estNombre())
+            AjouteCadre(ligne, Cellule(nom.texte()), 15);
+        else
+            AjouteCadre(ligne, nom, 15);
+    }
     constexpr int largeurs[] = {3, 3, 6, 7, 7};
     for (int c = ColJoueur::Manches; c <= ColJoueur::MoyParties; ++c) {
         const double valeur = j(c, r).nombre();
-        ligne += sep + Cadrer(valeur == SansValeur ? 0.0 : valeur, largeurs[c - ColJoueur::Manches]);
+        ligne += sep;
+        AjouteCadre(ligne, valeur == SansValeur ? 0.0 : valeur, largeurs[c - ColJoueur::Manches]);
     }
     return ligne;
 }

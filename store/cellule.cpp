@@ -41,10 +41,8 @@ QByteArrayView Cellule::octets() const
     return {};
 }
 
-double Cellule::nombre() const
+double Cellule::nombreTexte() const
 {
-    if (const double *n = std::get_if<double>(&m_valeur))
-        return *n;
     return ValeurNumerique(octets());
 }
 

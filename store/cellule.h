@@ -29,7 +29,11 @@ public:
     bool estVide() const { return estRien() || (estTexte() && octets().isEmpty()); }
 
     // Numeric value: the number itself, the leading number of a text, 0 when empty.
-    double nombre() const;
+    double nombre() const
+    {
+        const double *n = std::get_if<double>(&m_valeur);
+        return n ? *n : nombreTexte();
+    }
     // Text form: the number's plain text, the text as held, empty when empty.
     QString texte() const;
     // The Windows-1252 bytes of a text; nothing for a number or an empty cell.
@@ -38,6 +42,8 @@ public:
     bool operator==(const Cellule &autre) const;
 
 private:
+    double nombreTexte() const;
+
     struct Court
     {
         static constexpr int Capacite = 23;

@@ -189,7 +189,7 @@ QStringList LignesOptions(const Reglages &r)
 
 bool LitJoueurs(const QByteArray &contenu, const QString &nom, TableCellules &joueurs, QString &erreur)
 {
-    TableCellules lus(ColJoueur::Nb);
+    TableCellules &lus = joueurs;
     const bool lu = LitTable(contenu, nom, lus, erreur, [&lus](QByteArrayView ligne, int r) {
         lus(ColJoueur::Numero, r) = ValeurNumerique(Champ(ligne, 1, 4));
         const QByteArrayView coche = Champ(ligne, 6, 1);
@@ -204,9 +204,14 @@ bool LitJoueurs(const QByteArray &contenu, const QString &nom, TableCellules &jo
 
     // The lookup by number needs the entrants in ascending order, one entrant a number.
     const int n = lus.nbLignes();
+    auto numero = [&lus](int r) { return lus(ColJoueur::Numero, r).nombre(); };
+    bool enOrdre = true;
+    for (int r = 2; r <= n && enOrdre; ++r)
+        enOrdre = numero(r - 1) < numero(r);
+    if (enOrdre)
+        return true;
     std::vector<int> ordre(n);
     std::iota(ordre.begin(), ordre.end(), 1);
-    auto numero = [&lus](int r) { return lus(ColJoueur::Numero, r).nombre(); };
     std::stable_sort(ordre.begin(), ordre.end(), [&](int a, int b) { return numero(a) < numero(b); });
     for (int i = 1; i < n; ++i) {
         if (numero(ordre[i]) == numero(ordre[i - 1])) {
@@ -215,11 +220,12 @@ bool LitJoueurs(const QByteArray &contenu, const QString &nom, TableCellules &jo
             return false;
         }
     }
-    joueurs.vide();
-    joueurs.redimensionne(n);
+    TableCellules tries(ColJoueur::Nb);
+    tries.redimensionne(n);
     for (int i = 0; i < n; ++i)
         for (int c = 1; c < ColJoueur::Nb; ++c)
-            joueurs(c, i + 1) = lus(c, ordre[i]);
+            tries(c, i + 1) = std::move(lus(c, ordre[i]));
+    joueurs = std::move(tries);
     return true;
 }
 

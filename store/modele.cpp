@@ -98,7 +98,9 @@ int Modele::RechJoueur(double numero) const
             return bas;
         if (numero == numeroLigne(haut))
             return haut;
-        const int milieu = int(ArrondiPair((bas + haut) / 2.0));
+        // The middle rounded to the even row when it falls between two.
+        const int somme = bas + haut;
+        const int milieu = somme / 2 + (somme % 2 != 0 && (somme / 2) % 2 != 0 ? 1 : 0);
         if (milieu == bas || milieu == haut)
             return -1;
         if (numero == numeroLigne(milieu))
@@ -203,9 +205,17 @@ bool Modele::EcritFichier(const QString &nom, const QByteArray &contenu)
 
 bool Modele::EcritLignes(const QString &nom, const QStringList &lignes)
 {
-    QByteArray contenu;
+    qsizetype taille = 0;
     for (const QString &ligne : lignes)
-        contenu += VersCp1252(ligne) + "\r\n";
+        taille += ligne.size() + 2;
+    QByteArray contenu(taille, Qt::Uninitialized);
+    char *d = contenu.data();
+    for (const QString &ligne : lignes) {
+        for (const QChar c : ligne)
+            *d++ = char(CodeCp1252(c));
+        *d++ = '\r';
+        *d++ = '\n';
+    }
     return EcritFichier(nom, contenu);
 }
 

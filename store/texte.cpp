@@ -97,14 +97,64 @@ QString TexteSigne(double n)
     return n < 0 ? t : QLatin1Char(' ') + t;
 }
 
+namespace {
+
+// The plain text of a number into `tampon`, from its end; returns where it starts.
+// Whole numbers, the common case, are written without going through a QString.
+char16_t *EcritNombre(double n, char16_t *fin)
+{
+    char16_t *debut = fin;
+    if (n == std::floor(n) && std::fabs(n) < 1e15) {
+        qint64 entier = qint64(n);
+        const bool negatif = entier < 0;
+        quint64 reste = negatif ? quint64(-entier) : quint64(entier);
+        do {
+            *--debut = char16_t(u'0' + reste % 10);
+            reste /= 10;
+        } while (reste != 0);
+        if (negatif)
+            *--debut = u'-';
+        return debut;
+    }
+    const QString texte = TexteNombre(n);
+    debut -= texte.size();
+    std::copy(texte.utf16(), texte.utf16() + texte.size(), debut);
+    return debut;
+}
+
+} // namespace
+
+void AjouteCadre(QString &ligne, const Cellule &valeur, int largeur)
+{
+    if (largeur <= 0)
+        return;
+    const qsizetype debutChamp = ligne.size();
+    ligne.resize(debutChamp + largeur);
+    char16_t *d = reinterpret_cast<char16_t *>(ligne.data()) + debutChamp;
+    std::fill(d, d + largeur, u' ');
+    if (valeur.estVide())
+        return;
+    if (valeur.estNombre()) {
+        char16_t tampon[64];
+        char16_t *fin = tampon + 64;
+        const char16_t *debut = EcritNombre(valeur.nombre(), fin);
+        // Right-aligned: a number wider than the field loses its leading characters.
+        const qsizetype n = std::min<qsizetype>(fin - debut, largeur);
+        std::copy(fin - n, fin, d + largeur - n);
+    } else {
+        const QByteArrayView octets = valeur.octets();
+        const qsizetype n = std::min<qsizetype>(octets.size(), largeur);
+        for (qsizetype i = 0; i < n; ++i)
+            d[i] = CaractereCp1252(uchar(octets[i]));
+    }
+}
+
 QString Cadrer(const Cellule &valeur, int largeur)
 {
-    if (valeur.estVide())
-        return QString(largeur, QLatin1Char(' '));
-    const QString t = valeur.texte();
-    if (valeur.estNombre())
-        return (QString(largeur, QLatin1Char(' ')) + t).right(largeur);
-    return (t + QString(largeur, QLatin1Char(' '))).left(largeur);
+    QString champ;
+    champ.reserve(std::max(largeur, 0));
+    AjouteCadre(champ, valeur, largeur);
+    return champ;
 }
 
 QString Centrer(const QString &texte, int largeur, QChar remplissage)
@@ -141,7 +191,7 @@ constexpr char16_t haut[32] = {
 int CodeCp1252(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) [[likely]]
         return u;
     for (int i = 0; i < 32; ++i)
         if (haut[i] == u)
@@ -149,13 +199,17 @@ int CodeCp1252(QChar c)
     return '?';
 }
 
+char16_t CaractereCp1252(uchar octet)
+{
+    return octet >= 0x80 && octet < 0xA0 ? haut[octet - 0x80] : char16_t(octet);
+}
+
 QString DepuisCp1252(QByteArrayView octets)
 {
     QString texte(octets.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < octets.size(); ++i) {
-        const uchar b = uchar(octets[i]);
-        texte[i] = QChar(b >= 0x80 && b < 0xA0 ? haut[b - 0x80] : char16_t(b));
-    }
+    char16_t *d = reinterpret_cast<char16_t *>(texte.data());
+    for (qsizetype i = 0; i < octets.size(); ++i)
+        d[i] = CaractereCp1252(uchar(octets[i]));
     return texte;
 }
 

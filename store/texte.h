@@ -34,6 +34,8 @@ QString TexteSigne(double n);
 // Field of width w: numbers right-aligned and cut on the left, texts
 // left-aligned and cut on the right, empty values as w blanks.
 QString Cadrer(const Cellule &valeur, int largeur);
+// The same field appended to a line, for the lines built by the thousand.
+void AjouteCadre(QString &ligne, const Cellule &valeur, int largeur);
 // Text centred in w characters; the extra fill goes right (left fill = half, halves to even).
 // A text longer than the field is cut to the field.
 QString Centrer(const QString &texte, int largeur, QChar remplissage = QLatin1Char(' '));
@@ -44,6 +46,8 @@ QString SansEspaces(const QString &texte);
 // Windows-1252, the code page of every file of the program.
 QString DepuisCp1252(QByteArrayView octets);
 QByteArray VersCp1252(const QString &texte);
+// The character of a Windows-1252 byte.
+char16_t CaractereCp1252(uchar octet);
 // Windows-1252 code of a character (63, '?', when it has none).
 int CodeCp1252(QChar c);
 // Whether every character of a text has a Windows-1252 code.
