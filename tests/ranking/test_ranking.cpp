@@ -1,6 +1,5 @@
 // The ranking without windows: computation and sort as the grid shows them,
-// the rules of the tournament window's buttons and clicks, the clock and the cards.
-#include "ranking/actions.h"
+// the conditions of the tournament window's buttons, the clock and the cards.
 #include "ranking/animation.h"
 #include "ranking/classement.h"
 #include "ranking/conditions.h"
@@ -12,8 +11,6 @@
 
 namespace {
 
-const QString Ecriture = QStringLiteral("Impossible d'enregistrer le fichier ");
-constexpr double X = SansValeur;
 constexpr Sens A = Sens::Ascendant, D = Sens::Descendant;
 
 // Grid rows as "entrant:rounds,deals,points,round average,deal average", an
@@ -21,11 +18,6 @@ constexpr Sens A = Sens::Ascendant, D = Sens::Descendant;
 struct Classement { QString joueurs, scores; int colonne; Sens sens; QStringList grille; bool moyennes = true; };
 // A button and the state: game, entrants, rounds (the first current), round of the one table (0: none), draw.
 struct Refus { BoutonTournoi bouton; TypeJeu jeu; int joueurs, manches, tables; TypeTirage tirage; QString message; };
-// A click on a block of cells (empty: none) over entrants 1 to 3 shown from 3 to 1.
-struct Clic { QList<int> bloc; int fiche; bool remet = true; QString coches = QStringLiteral("XXX"), message = {};
-              TypeTirage tirage = TypeTirage::Aleatoire; bool bloque = false; };
-// Entrant k scored k points; the grid is sorted on the round average, ascending.
-struct Moyennes { int n; bool avant, apres, change; int colTri; double moyenne1; };
 // "o" (a window opens its clock) or "t" (its tick) at a time, the next day when
 // earlier than the one before; fin: end time of round 1, current unless said.
 // Each greeting is answered Yes when `oui`.
@@ -52,12 +44,9 @@ class TestRanking : public QObject
     // Entries "7:10/4;7:/3": entrant, points and deals as typed, one table each.
     void marque(const QString &scores)
     {
-        int table = 0;
-        for (const QString &entree : scores.split(u';', Qt::SkipEmptyParts)) {
-            const QString valeurs = entree.section(u':', 1);
-            t->table(1, ++table, {entree.section(u':', 0, 0).toInt()}, {valeurs.section(u'/', 0, 0)},
-                     valeurs.section(u'/', 1));
-        }
+        for (const QString &e : scores.split(u';', Qt::SkipEmptyParts))
+            t->table(1, m().NbScores() + 1, {e.section(u':', 0, 0).toInt()},
+                     {e.section(u':', 1).section(u'/', 0, 0)}, e.section(u'/', 1));
     }
 
 private slots:
@@ -86,24 +75,22 @@ private slots:
         auto tri = [](const char *nom, Classement cas) { QTest::newRow(nom) << cas; };
         tri("retrié sur le dernier choix", {"3 7 9", "9:40/5;3:50/5", 1, D, {"9:1,5,40,40,8", "7", "3:1,5,50,50,10"}});
         tri("sans joueur", {"", "", 5, D, {}});
-        const QString points = "1:30/4;3:-5/4;4:100/4", p1 = "1:1,4,30,30,7", p3 = "3:1,4,-5,-5,-2";
+        const QString pts = "1:30/4;3:-5/4;4:100/4", p1 = "1:1,4,30,30,7", p3 = "3:1,4,-5,-5,-2";
         const QString p4 = "4:1,4,100,100,25";
-        tri("points D, sans valeur en dernier", {"1 2 3 4 5", points, 7, D, {p4, p1, p3, "2", "5"}});
-        tri("points A, sans valeur en premier", {"1 2 3 4 5", points, 7, A, {"5", "2", p3, p1, p4}});
+        tri("points D, sans valeur en dernier", {"1 2 3 4 5", pts, 7, D, {p4, p1, p3, "2", "5"}});
+        tri("points A, sans valeur en premier", {"1 2 3 4 5", pts, 7, A, {"5", "2", p3, p1, p4}});
         // Equal averages: the other average decides, always descending.
         const QString moy = "1:10/5;2:12/4;3:10/2;4:10/3";
         const QString m1 = "1:1,5,10,10,2", m2 = "2:1,4,12,12,3", m3 = "3:1,2,10,10,5", m4 = "4:1,3,10,10,3";
         tri("moy manches D", {"1 2 3 4", moy, 8, D, {m2, m3, m4, m1}});
         tri("moy manches A", {"1 2 3 4", moy, 8, A, {m3, m4, m1, m2}});
-        const QString par = "1:1/1;1:1/;1:1/;1:1/;2:7/1;2:7/2;3:6/1";
-        const QString q1 = "1:4,1,4,1,4", q2 = "2:2,3,14,7,4", q3 = "3:1,1,6,6,6";
-        tri("moy parties D", {"1 2 3", par, 9, D, {q3, q2, q1}});
+        tri("moy parties D", {"1 2 3", "1:1/1;1:1/;1:1/;1:1/;2:7/1;2:7/2;3:6/1", 9, D,
+                              {"3:1,1,6,6,6", "2:2,3,14,7,4", "1:4,1,4,1,4"}});
         // Texts compare on their codes: capitals, small letters, accented capitals.
         tri("noms A", {"1:Émile 2:dupont 3:Zoé", "", 3, A, {"3", "2", "1"}});
         tri("coches, le blanc avant X", {"1 2* 3 4*", "", 2, A, {"2", "4", "1", "3"}});
-        const QString num = "1:8/1;2:3/1;5:9/1;9:1/1";
-        const QString n1 = "1:1,1,8,8,8", n2 = "2:1,1,3,3,3", n5 = "5:1,1,9,9,9", n9 = "9:1,1,1,1,1";
-        tri("colonne 0 : par numéro", {"1 2 5 9", num, 0, A, {n1, n2, n5, n9}});
+        tri("colonne 0 : par numéro", {"1 2 5 9", "1:8/1;2:3/1;5:9/1;9:1/1", 0, A,
+                                       {"1:1,1,8,8,8", "2:1,1,3,3,3", "5:1,1,9,9,9", "9:1,1,1,1,1"}});
         // Ties end in the order the sort by shrinking gaps leaves, worked by hand.
         const QString z = "1,1,0,0,0", c = "1,1,5,5,5";
         tri("égalités sur 4",
@@ -162,11 +149,15 @@ private slots:
         QCOMPARE(lignes, QStringLiteral("12 9 32 42 52 11 5 31 41 51 14 5 34 44 54 13 1 33 43 53 "));
     }
 
+    // Progress after each entry, then the fatal stop on an entrant missing from the entrants.
     void joueurInconnu()
     {
         inscrit(QStringLiteral("1 2"));
-        marque(QStringLiteral("1:10/4;42:-10/4"));
+        marque(QStringLiteral("1:10/4;1:/;42:-10/4"));
+        QList<int> pourcentages;
+        connect(&m(), &Modele::progression, this, [&](int pourcentage) { pourcentages << pourcentage; });
         QVERIFY_THROWS_EXCEPTION(ArretProgramme, CalculClassement(m()));
+        QCOMPARE(pourcentages, (QList<int>{33, 67, 100}));
         QCOMPARE(t->p.bips, 1);
         QCOMPARE(t->p.boites.size(), 1);
         QCOMPARE(t->p.boites[0].icone, Plateforme::Icone::Exclamation);
@@ -174,34 +165,6 @@ private slots:
                  "ERREUR|*** ERREUR PROGRAMME 001 ***\nLe joueur 42 figure dans les scores mais pas dans la liste des "
                  "joueurs.\nArrêt du programme.");
         QVERIFY(t->instantane().isEmpty());
-    }
-
-    void progression()
-    {
-        inscrit(QStringLiteral("1"));
-        marque(QStringLiteral("1:/;1:/;1:/"));
-        QList<int> pourcentages;
-        connect(&m(), &Modele::progression, this, [&](int pourcentage) { pourcentages << pourcentage; });
-        CalculClassement(m());
-        QCOMPARE(pourcentages, (QList<int>{33, 67, 100}));
-    }
-
-    void titres()
-    {
-        ModeleGrille contenu(m());
-        auto titres = [&](TypeJeu jeu, bool moyennes) {
-            contenu.fixeTitres(jeu, moyennes);
-            QString obtenus;
-            for (int c = 0; c < ModeleGrille::NbColonnes; ++c)
-                obtenus += contenu.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() + u'|';
-            return obtenus;
-        };
-        const QString joueur = "Tri|N°|Ins|Nom joueur|Prénom joueur|Nombre manches|Nombre parties|Nombre points|";
-        QCOMPARE(titres(TypeJeu::Tarot, true), joueur + "Moy manches|Moy parties|");
-        QCOMPARE(titres(TypeJeu::BeloteInd, false), joueur + "||");
-        QCOMPARE(titres(TypeJeu::Belote, true), QString(joueur).replace("Nom joueur|Prénom joueur", "Nom prénom "
-                                                "joueur 1|Nom prénom joueur 2") + "Moy manches|Moy parties|");
-        QCOMPARE(titres(TypeJeu::Aucun, true), titres(TypeJeu::Belote, true));
     }
 
     void refus_data()
@@ -246,95 +209,6 @@ private slots:
             t->table(cas.tables, 1, {1, 2, 3, 4});
         QCOMPARE(RefusBouton(m(), cas.bouton), cas.message);
         QVERIFY(t->p.boites.isEmpty());
-    }
-
-    void clic_data()
-    {
-        QTest::addColumn<Clic>("cas");
-        auto ligne = [](const char *nom, Clic cas) { QTest::newRow(nom) << cas; };
-        const QString tournoi = QStringLiteral("Vous ne pouvez pas modifier ces coches car vous avez choisi un tirage "
-                                               "au sort de type \"Tournoi\".");
-        ligne("coche", {{2, 2, 2, 2}, 0, true, "X X"});
-        ligne("refus en tirage Tournoi", {{2, 2, 2, 2}, 0, false, "XXX", tournoi, TypeTirage::Tournoi});
-        ligne("fichier bloqué", {{2, 2, 2, 2}, 0, false, "XXX", Ecriture + "J01.DAT", TypeTirage::Aleatoire, true});
-        ligne("position", {{3, 3, 0, 0}, 1});
-        ligne("numéro", {{3, 3, 1, 1}, 1});
-        ligne("nom", {{1, 1, 3, 3}, 3});
-        ligne("prénom à points", {{3, 3, 4, 7}, 1});
-        ligne("points", {{3, 3, 7, 7}, 0});
-        ligne("coche et nom", {{2, 2, 2, 3}, 0});
-        ligne("deux lignes", {{2, 3, 1, 1}, 0});
-        ligne("sous les entrants", {{4, 4, 1, 1}, 0});
-        ligne("aucune case", {{}, 0});
-    }
-    void clic()
-    {
-        QFETCH(Clic, cas);
-        t->joueurs(3);
-        m().Tirage = cas.tirage;
-        TrieGrille(m(), ColJoueur::Numero, D);
-        if (cas.bloque)
-            t->bloque(QStringLiteral("J01.DAT"));
-        m().ModeNouveau = true;
-        const QList<int> &b = cas.bloc;
-        const SuiteClic suite = ClicGrille(m(), b.isEmpty() ? std::nullopt
-                                                            : std::optional<BlocGrille>({b[0], b[1], b[2], b[3]}));
-        QCOMPARE(suite.fiche, cas.fiche);
-        QCOMPARE(suite.remetSelection, cas.remet);
-        QVERIFY(!m().ModeNouveau);
-        QCOMPARE(m().Joueurs(ColJoueur::Coche, 1).texte() + m().Joueurs(ColJoueur::Coche, 2).texte()
-                     + m().Joueurs(ColJoueur::Coche, 3).texte(), cas.coches);
-        QCOMPARE(t->p.boites.size(), cas.message.isEmpty() ? 0 : 1);
-        QVERIFY(t->p.dernierTexte().startsWith(cas.message) || cas.message.isEmpty());
-        if (!cas.bloque)
-            QCOMPARE(Lignes(m(), QStringLiteral("J01.DAT")).size(), cas.coches == u"XXX" ? 0 : 3);
-    }
-
-    void mancheCourante_data()
-    {
-        QTest::addColumn<QList<int>>("cas"); // current round before, step, file blocked, current round after
-        QTest::newRow("précédente") << QList<int>{2, -1, 0, 1};
-        QTest::newRow("pas avant la première") << QList<int>{1, -1, 0, 1};
-        QTest::newRow("suivante") << QList<int>{2, 1, 0, 3};
-        QTest::newRow("pas après la dernière") << QList<int>{3, 1, 0, 3};
-        QTest::newRow("sans manche courante") << QList<int>{0, 1, 0, 0};
-        QTest::newRow("fichier bloqué") << QList<int>{2, 1, 1, 2};
-    }
-    void mancheCourante()
-    {
-        QFETCH(QList<int>, cas);
-        t->manches(3).courante(cas[0]);
-        if (cas[2])
-            t->bloque(QStringLiteral("M01.DAT"));
-        QCOMPARE(ChangeMancheCourante(m(), cas[1]), cas[0] != 0 && !cas[2]);
-        QCOMPARE(m().MancheCourante, cas[3]);
-        QCOMPARE(t->p.boites.size(), cas[2]);
-    }
-
-    void moyennes_data()
-    {
-        QTest::addColumn<Moyennes>("cas");
-        QTest::newRow("désactivées") << Moyennes{3, true, false, true, 7, X};
-        QTest::newRow("réactivées") << Moyennes{3, false, true, true, 8, 1};
-        QTest::newRow("inchangées") << Moyennes{3, true, true, false, 8, 1};
-        QTest::newRow("deux entrants") << Moyennes{2, false, true, true, 8, 1};
-        QTest::newRow("un entrant") << Moyennes{1, false, true, true, 8, X};
-    }
-    void moyennes()
-    {
-        QFETCH(Moyennes, cas);
-        t->joueurs(cas.n);
-        for (int k = 1; k <= cas.n; ++k)
-            t->table(1, k, {k}, {QString::number(k)}, QStringLiteral("4"));
-        m().OptAffichMoy = cas.avant;
-        CalculClassement(m());
-        TrieGrille(m(), ColJoueur::MoyManches, A);
-        m().OptAffichMoy = cas.apres;
-        QCOMPARE(ChangeMoyennes(m(), cas.avant), cas.change);
-        QCOMPARE(m().ColTri, cas.colTri);
-        QCOMPARE(m().SensTri, cas.colTri == ColJoueur::Points ? D : A);
-        QCOMPARE(m().OrdreGrille.first(), cas.colTri == ColJoueur::Points ? cas.n : 1);
-        QCOMPARE(m().Joueurs(ColJoueur::MoyManches, 1).nombre(), cas.moyenne1);
     }
 
     void horloge_data()
@@ -424,28 +298,25 @@ private slots:
         QCOMPARE(cartes.DeplY, (std::array<int, 3>{-5, 4, 0}));
     }
 
-    // The video file present in the folder, then the one played or the one said missing.
+    // Game, the video file present in the folder, the one played or the one said missing.
     void video_data()
     {
-        QTest::addColumn<TypeJeu>("jeu");
         QTest::addColumn<QStringList>("cas");
-        QTest::newRow("tarot") << TypeJeu(TypeJeu::Tarot) << QStringList{"TAROT.avi", "TAROT.avi", ""};
-        QTest::newRow("belote ind.") << TypeJeu(TypeJeu::BeloteInd) << QStringList{"BELOTE.avi", "BELOTE.avi", ""};
-        QTest::newRow("tarot manquant") << TypeJeu(TypeJeu::Tarot) << QStringList{"BELOTE.avi", "", "TAROT"};
-        QTest::newRow("belote ind. manquante") << TypeJeu(TypeJeu::BeloteInd) << QStringList{"TAROT.avi", "", "BELOTE"};
+        QTest::newRow("tarot") << QStringList{"TAROT", "TAROT.avi", "TAROT.avi", ""};
+        QTest::newRow("belote individuelle") << QStringList{"BELOTEIND", "BELOTE.avi", "BELOTE.avi", ""};
+        QTest::newRow("belote individuelle manquante") << QStringList{"BELOTEIND", "TAROT.avi", "", "BELOTE"};
     }
     void video()
     {
-        QFETCH(TypeJeu, jeu);
         QFETCH(QStringList, cas);
-        t->ecrit(cas[0], "video");
-        m().TypeJeu = jeu;
+        t->ecrit(cas[1], "video");
+        m().TypeJeu = *TypeJeu::depuisTexte(cas[0]);
         JoueAnimation(m());
-        QCOMPARE(t->p.videos, cas[1].isEmpty() ? QStringList() : QStringList{m().Chemin(cas[1])});
-        const QString manque = "Le fichier d'animation " + cas[2] + ".avi n'a pas été trouvé. Assurez-vous que vous "
+        QCOMPARE(t->p.videos, cas[2].isEmpty() ? QStringList() : QStringList{m().Chemin(cas[2])});
+        const QString manque = "Le fichier d'animation " + cas[3] + ".avi n'a pas été trouvé. Assurez-vous que vous "
                                "l'avez bien téléchargé  et recopié dans le répertoire du logiciel VELMORA.";
-        QCOMPARE(t->p.dernierTexte(), cas[2].isEmpty() ? QString() : manque);
-        QCOMPARE(t->p.bips, cas[2].isEmpty() ? 0 : 1);
+        QCOMPARE(t->p.dernierTexte(), cas[3].isEmpty() ? QString() : manque);
+        QCOMPARE(t->p.bips, cas[3].isEmpty() ? 0 : 1);
     }
 };
 

@@ -1,5 +1,6 @@
 // The tournament window and the tick dialog driven by their controls:
 // wiring, keys and focus, layout, and the cards drifting behind the controls.
+#include "players/frmSaiJou.h"
 #include "ranking/classement.h"
 #include "ranking/frmConfirm.h"
 #include "ranking/frmTarot1.h"
@@ -9,6 +10,7 @@
 #include "widgets/grille.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStyleOptionHeader>
@@ -18,13 +20,17 @@
 namespace {
 
 // A button clicked over entrants and rounds: the start of the box it shows, or the window it opens.
-struct Appui { QString nom; TypeJeu jeu; int joueurs, manches; QString message, fenetre = {}; };
+struct Appui { QString nom; TypeJeu jeu; int joueurs, manches; QString message; bool dialogue = false; };
+// A block of grid cells selected (first and last row, first and last column), or a mouse click on
+// {row, column}, or below the rows {}; then the tick of entrant 2, the entrant whose form opens,
+// whether the selection goes back to row 1, the start of the box.
+struct Clic { QList<int> bloc; QString coche; int fiche; bool remet = true; QString boite = {}; bool tournoi = false; };
 
 // Counts the paintings of a widget.
 struct Peintures : QObject
 {
     int nombre = 0;
-    bool eventFilter(QObject *, QEvent *evenement) override { return (nombre += evenement->type() == QEvent::Paint) < 0; }
+    bool eventFilter(QObject *, QEvent *e) override { return (nombre += e->type() == QEvent::Paint) < 0; }
 };
 
 } // namespace
@@ -41,20 +47,6 @@ class TestRankingFenetres : public QObject
     int premiere() { return w->Grid1->rowAt(0) + 1; }
     int derniere() { return w->Grid1->rowAt(w->Grid1->viewport()->height() - 1) + 1; }
     // The tick column of the grid, rows 1 to n.
-    QString coches(int n)
-    {
-        QString marques;
-        for (int ligne = 1; ligne <= n; ++ligne)
-            marques += CaseGrille(w->contenuGrille, ligne, ColJoueur::Coche);
-        return marques;
-    }
-    bool ouverte(const QString &classe)
-    {
-        for (QWidget *fenetre : w->findChildren<QWidget *>())
-            if (fenetre->isWindow() && fenetre->isVisible() && classe == fenetre->metaObject()->className())
-                return true;
-        return false;
-    }
     // Entrants 1 to n, entrant k with k points over 4 deals, the odd ones
     // ticked; ranked, then the window shown: grid row k shows entrant n + 1 - k.
     void ouvre(int n)
@@ -85,10 +77,8 @@ private slots:
         ligne("listes", {"cmdTables", tarot, 4, 0, manche});
         ligne("fiche", {"cmdRechJou", tarot, 4, 0, manche});
         ligne("cocher", {"cmdCoch1", tarot, 0, 0, "La grille est vide, il n'y aucun"});
-        ligne("impression", {"cmdImpr", tarot, 0, 0, "La grille est vide, il n'y a rien"});
         ligne("vidéo", {"cmdAnim", tarot, 0, 0, "Le fichier d'animation TAROT.avi"});
-        ligne("inscription ouverte", {"cmdInscr", tarot, 0, 0, "", "frmSaiJou"});
-        ligne("coches ouvertes", {"cmdCoch1", tarot, 4, 0, "", "frmConfirm"});
+        ligne("coches ouvertes", {"cmdCoch1", tarot, 4, 0, "", true});
     }
     void boutons()
     {
@@ -99,16 +89,16 @@ private slots:
         Controle<QPushButton>(w.get(), cas.nom)->click();
         QCOMPARE(t->p.boites.size(), cas.message.isEmpty() ? 0 : 1);
         QVERIFY(t->p.dernierTexte().startsWith(cas.message) || cas.message.isEmpty());
-        QCOMPARE(ouverte(cas.fenetre), !cas.fenetre.isEmpty());
+        QCOMPARE(bool(w->findChild<frmConfirm *>()), cas.dialogue);
     }
 
     // The whole evening runs from the keyboard: every button says what it does.
     void nomsAccessibles()
     {
         ouvre(2);
-        for (QPushButton *bouton : w->findChildren<QPushButton *>())
-            QVERIFY2(bouton->isHidden() || (!bouton->toolTip().isEmpty() && bouton->accessibleName() == bouton->toolTip()),
-                     qPrintable(bouton->objectName()));
+        for (QPushButton *b : w->findChildren<QPushButton *>())
+            QVERIFY2(b->isHidden() || (!b->toolTip().isEmpty() && b->accessibleName() == b->toolTip()),
+                     qPrintable(b->objectName()));
     }
 
     // The current cell never moves by keyboard; Tab and Shift+Tab leave the grid; Escape ends the program.
@@ -141,31 +131,50 @@ private slots:
         QCOMPARE(fin.size(), touche.key() == Qt::Key_Escape ? 1 : 0);
     }
 
-    // Three entrants: row 2 shows entrant 2, not ticked. cas: row, column, right
-    // button, pixels below the centre, players file blocked, entry form opened,
-    // selection back on row 1; then the tick of row 2.
+    // Three entrants, rows 1 to 3 showing entrants 3 to 1; entrant 2 not ticked.
     void clicGrille_data()
     {
-        QTest::addColumn<QList<int>>("cas");
-        QTest::addColumn<QString>("marque");
-        QTest::newRow("coche") << QList<int>{2, 2, 0, 0, 0, 0, 1} << "X";
-        QTest::newRow("fichier bloqué") << QList<int>{2, 2, 0, 0, 1, 0, 0} << " ";
-        QTest::newRow("nom") << QList<int>{2, 3, 0, 0, 0, 1, 1} << " ";
-        QTest::newRow("sous la dernière ligne") << QList<int>{3, 2, 0, 60, 0, 0, 1} << " ";
+        QTest::addColumn<Clic>("cas");
+        auto ligne = [](const char *nom, Clic cas) { QTest::newRow(nom) << cas; };
+        ligne("coche", {{2, 2}, "X", 0});
+        ligne("refus en tirage Tournoi", {{2, 2, 2, 2}, " ", 0, false, "Vous ne pouvez pas modifier ces coches car "
+                                          "vous avez choisi un tirage au sort de type \"Tournoi\".", true});
+        ligne("fichier bloqué", {{2, 2, 2, 2}, " ", 0, false, "Impossible d'enregistrer le fichier J01.DAT"});
+        ligne("position", {{3, 3, 0, 0}, " ", 1});
+        ligne("numéro", {{3, 3, 1, 1}, " ", 1});
+        ligne("nom", {{1, 3}, " ", 3});
+        ligne("prénom", {{3, 3, 4, 4}, " ", 1});
+        ligne("points", {{3, 3, 7, 7}, " ", 0});
+        ligne("deux lignes", {{2, 3, 1, 1}, " ", 0});
+        ligne("sous la dernière ligne", {{}, " ", 0});
     }
     void clicGrille()
     {
-        QFETCH(QList<int>, cas);
-        QFETCH(QString, marque);
+        QFETCH(Clic, cas);
         ouvre(3);
-        if (cas[4])
+        m().Tirage = cas.tournoi ? TypeTirage::Tournoi : TypeTirage::Aleatoire;
+        if (cas.boite.startsWith(u"Impossible"))
             t->bloque(QStringLiteral("J01.DAT"));
-        const QPoint centre = w->Grid1->visualRect(cellule(cas[0], cas[1])).center();
-        QTest::mouseClick(w->Grid1->viewport(), cas[2] ? Qt::RightButton : Qt::LeftButton, {}, centre + QPoint(0, cas[3]));
-        QCOMPARE(coches(3).mid(1, 1), marque);
-        QCOMPARE(t->p.boites.size(), cas[4]);
-        QCOMPARE(ouverte(QStringLiteral("frmSaiJou")), bool(cas[5]));
-        QCOMPARE(w->Grid1->selectionModel()->selectedIndexes(), QModelIndexList{cas[6] ? cellule(1, 1) : cellule(2, 2)});
+        m().ModeNouveau = true;
+        const QList<int> &b = cas.bloc;
+        if (b.size() == 4) {
+            const QItemSelection bloc(cellule(b[0], b[2]), cellule(b[1], b[3]));
+            w->Grid1->selectionModel()->select(bloc, QItemSelectionModel::ClearAndSelect);
+            emit w->Grid1->clic();
+        } else { // a click on a cell, or below the last row
+            const QRect visee = w->Grid1->visualRect(b.isEmpty() ? cellule(3, 1) : cellule(b[0], b[1]));
+            const QPoint point = visee.center() + QPoint(0, b.isEmpty() ? 60 : 0);
+            QTest::mouseClick(w->Grid1->viewport(), Qt::LeftButton, {}, point);
+        }
+        QVERIFY(!m().ModeNouveau);
+        QCOMPARE(CaseGrille(w->contenuGrille, 2, ColJoueur::Coche), cas.coche);
+        QCOMPARE(t->p.boites.size(), cas.boite.isEmpty() ? 0 : 1);
+        QVERIFY(t->p.dernierTexte().startsWith(cas.boite));
+        auto *fiche = w->findChild<frmSaiJou *>();
+        QCOMPARE(fiche ? fiche->txtNum->text().toInt() : 0, cas.fiche);
+        if (cas.remet)
+            QCOMPARE(w->Grid1->selectionModel()->selectedIndexes(), QModelIndexList{cellule(1, 1)});
+        QCOMPARE(Lignes(m(), QStringLiteral("J01.DAT")).size(), cas.coche == u"X" ? 3 : 0);
     }
 
     // Five entrants, the odd ones ticked, rows 1 to 5 showing entrants 5 to 1.
@@ -192,7 +201,10 @@ private slots:
         if (cas[0] >= 0)
             dialogue->optCoche[cas[0]]->setChecked(true);
         (cas[1] ? dialogue->cmdOK : dialogue->cmdAnnuler)->click();
-        QCOMPARE(coches(5), marques);
+        QString obtenues;
+        for (int ligne = 1; ligne <= 5; ++ligne)
+            obtenues += CaseGrille(w->contenuGrille, ligne, ColJoueur::Coche);
+        QCOMPARE(obtenues, marques);
         QCOMPARE(dialogue->isVisible(), bool(cas[2])); // stays open when the file could not be written
         QCOMPARE(t->p.boites.size(), cas[2]);
         if (!cas[2])
@@ -220,30 +232,47 @@ private slots:
         QCOMPARE(premiere(), 1);
     }
 
-    // Every heading shows whole, its words on lines, for both kinds of entrants.
-    void titresEntiers()
+    // The headings of the game, each shown whole, its words on lines.
+    void titres_data()
     {
-        for (TypeJeu jeu : {TypeJeu::Tarot, TypeJeu::Belote}) {
-            m().TypeJeu = jeu;
-            ouvre(0);
-            const QHeaderView *entete = w->Grid1->horizontalHeader();
-            for (int c = 0; c < ModeleGrille::NbColonnes; ++c) {
-                QStyleOptionHeader option;
-                option.initFrom(entete);
-                option.rect = QRect(0, 0, entete->sectionSize(c), entete->height());
-                const QRect libelle = entete->style()->subElementRect(QStyle::SE_HeaderLabel, &option, entete);
-                const QString titre = ModeleGrille::Titre(jeu, c);
-                const int drapeaux = Qt::AlignCenter | Qt::TextWordWrap;
-                QVERIFY2(libelle.contains(entete->fontMetrics().boundingRect(libelle, drapeaux, titre)),
-                         qPrintable(titre));
-            }
+        QTest::addColumn<TypeJeu>("jeu");
+        QTest::addColumn<bool>("moyennes");
+        QTest::addColumn<QString>("titres");
+        const QString joueur = "Tri|N°|Ins|Nom joueur|Prénom joueur|Nombre manches|Nombre parties|Nombre points|";
+        const QString equipe =
+            QString(joueur).replace("Nom joueur|Prénom joueur", "Nom prénom joueur 1|Nom prénom joueur 2");
+        QTest::newRow("tarot") << TypeJeu(TypeJeu::Tarot) << true << joueur + "Moy manches|Moy parties|";
+        QTest::newRow("belote individuelle") << TypeJeu(TypeJeu::BeloteInd) << false << joueur + "||";
+        QTest::newRow("belote") << TypeJeu(TypeJeu::Belote) << true << equipe + "Moy manches|Moy parties|";
+        QTest::newRow("sans jeu") << TypeJeu(TypeJeu::Aucun) << true << equipe + "Moy manches|Moy parties|";
+    }
+    void titres()
+    {
+        QFETCH(TypeJeu, jeu);
+        QFETCH(bool, moyennes);
+        QFETCH(QString, titres);
+        m().TypeJeu = jeu;
+        m().OptAffichMoy = moyennes;
+        ouvre(0);
+        const QHeaderView *entete = w->Grid1->horizontalHeader();
+        QString obtenus;
+        for (int c = 0; c < ModeleGrille::NbColonnes; ++c) {
+            obtenus += w->contenuGrille->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() + u'|';
+            QStyleOptionHeader option;
+            option.initFrom(entete);
+            option.rect = QRect(0, 0, entete->sectionSize(c), entete->height());
+            const QRect libelle = entete->style()->subElementRect(QStyle::SE_HeaderLabel, &option, entete);
+            const QString titre = ModeleGrille::Titre(jeu, c);
+            const QRect texte = entete->fontMetrics().boundingRect(libelle, Qt::AlignCenter | Qt::TextWordWrap, titre);
+            QVERIFY2(libelle.contains(texte), qPrintable(titre));
         }
+        QCOMPARE(obtenus, titres);
     }
 
-    // Sort buttons (their direction, the picture of the sorted column), recomputation, rounds; no hourglass left.
+    // Sort buttons (their direction, the picture of the sorted column), recomputation, rounds.
     void boutonsDuClassement()
     {
-        t->manches(3).courante(1);
+        t->manches(3);
         ouvre(3);
         for (int i : {1, 4, 5, 9}) {
             w->cmdTri[i]->click();
@@ -257,27 +286,47 @@ private slots:
         QVERIFY(!t->p.sablierActif());
         w->cmdBot->click();
         QCOMPARE(premiere(), 1);
+        // Current round, button (0 "Manche précédente", 1 "Manche suivante"), current round then.
+        for (const QList<int> &cas : {QList<int>{2, 0, 1}, {1, 0, 1}, {2, 1, 3}, {3, 1, 3}, {0, 1, 0}}) {
+            t->courante(cas[0]);
+            w->cmdScroll[cas[1]]->click();
+            QCOMPARE(m().MancheCourante, cas[2]);
+        }
+        t->courante(2).bloque(QStringLiteral("M01.DAT"));
         w->cmdScroll[1]->click();
         QCOMPARE(m().MancheCourante, 2);
-        w->cmdScroll[0]->click();
-        QCOMPARE(m().MancheCourante, 1);
+        QCOMPARE(t->p.boites.size(), 1);
     }
 
-    // The options confirmed: averages, automatic ranking, pictures of the game.
+    // The options confirmed over entrant k with k points, the grid sorted on the round average: entrants,
+    // averages before and after; then the sorted column, the first entrant, its round average shown (-1: none).
+    void options_data()
+    {
+        QTest::addColumn<QList<int>>("cas");
+        QTest::newRow("désactivées") << QList<int>{3, 1, 0, 7, 3, -1};
+        QTest::newRow("réactivées") << QList<int>{3, 0, 1, 8, 3, 3};
+        QTest::newRow("inchangées") << QList<int>{3, 1, 1, 8, 3, 3};
+        QTest::newRow("deux entrants") << QList<int>{2, 0, 1, 8, 2, 2};
+        QTest::newRow("un entrant") << QList<int>{1, 0, 1, 8, 1, -1};
+    }
     void options()
     {
-        ouvre(7);
-        m().OptAffichMoy = false;
+        QFETCH(QList<int>, cas);
+        m().OptAffichMoy = cas[1];
+        ouvre(cas[0]);
+        w->cmdTri[ColJoueur::MoyManches]->click();
+        m().OptAffichMoy = cas[2];
         m().OptCalculAuto = false;
-        emit m().reglagesChanges(true);
-        QCOMPARE(w->pnlCalcAuto->text(), QStringLiteral("MANUEL"));
-        QCOMPARE(w->contenuGrille->headerData(8, Qt::Horizontal, Qt::DisplayRole).toString(), QString());
-        QVERIFY(w->cmdTri[8]->isHidden() && w->cmdTri[9]->isHidden());
-        m().OptAffichMoy = true;
         m().TypeJeu = TypeJeu::BeloteInd;
-        emit m().reglagesChanges(false);
-        QCOMPARE(w->contenuGrille->headerData(9, Qt::Horizontal, Qt::DisplayRole).toString(), "Moy parties");
-        QVERIFY(w->cmdTri[8]->isVisible() && w->cmdTri[9]->isVisible());
+        emit m().reglagesChanges(cas[1]);
+        QCOMPARE(m().ColTri, cas[3]);
+        QCOMPARE(CaseGrille(w->contenuGrille, 1, ColJoueur::Numero), QString::number(cas[4]));
+        const QString moyenne = cas[5] < 0 ? QString() : QString::number(cas[5]);
+        QCOMPARE(CaseGrille(w->contenuGrille, 1, ColJoueur::MoyManches), moyenne);
+        const QString titre9 = cas[2] ? QStringLiteral("Moy parties") : QString();
+        QCOMPARE(w->contenuGrille->headerData(9, Qt::Horizontal, Qt::DisplayRole).toString(), titre9);
+        QCOMPARE(w->cmdTri[8]->isVisible() + w->cmdTri[9]->isVisible(), 2 * cas[2]);
+        QCOMPARE(w->pnlCalcAuto->text(), QStringLiteral("MANUEL"));
         for (int i = 0; i < 3; ++i)
             QCOMPARE(w->Carte[i].toImage(), CartesDuJeu(true)[i].toImage());
     }
@@ -327,7 +376,6 @@ private slots:
             QMetaObject::invokeMethod(w->Timer2, "timeout");
             QCoreApplication::processEvents();
         }
-        w->Grid1->viewport()->removeEventFilter(&peintures);
         QCOMPARE(peintures.nombre, 0);
     }
 };
