@@ -1,13 +1,9 @@
 #include "ranking/frmConfirm.h"
 #include "players/joueurs.h"
+#include "ranking/actions.h"
 #include "widgets/controles.h"
-#include "store/modele.h"
-#include "store/texte.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -16,8 +12,7 @@ frmConfirm::frmConfirm(Modele &modele, QWidget *parent) : QDialog(parent), m(mod
     setObjectName(QStringLiteral("frmConfirm"));
     setWindowTitle(QStringLiteral("COCHER ..."));
 
-    auto *cadre = new QGroupBox(QStringLiteral("Vous désirez cocher : "), this);
-    cadre->setObjectName(QStringLiteral("Frame1"));
+    auto *cadre = Cree<QGroupBox>(QStringLiteral("Frame1"), QStringLiteral("Vous désirez cocher : "), this);
     auto *options = new QVBoxLayout(cadre);
     const QString libelles[] = {
         QStringLiteral("1. Tous les joueurs"),
@@ -26,19 +21,16 @@ frmConfirm::frmConfirm(Modele &modele, QWidget *parent) : QDialog(parent), m(mod
         QStringLiteral("4. Les perdants (deuxième moitié du tableau)"),
     };
     for (int i = 0; i < 4; ++i) {
-        optCoche[i] = new QRadioButton(libelles[i], cadre);
-        optCoche[i]->setObjectName(QStringLiteral("optCoche%1").arg(i));
+        optCoche[i] = Cree<QRadioButton>(QStringLiteral("optCoche%1").arg(i), libelles[i], cadre);
         options->addWidget(optCoche[i]);
     }
 
-    auto *note = new QLabel(
-        QStringLiteral("Pour les options 3 et 4, attention à bien trier auparavant la grille de classement."), this);
-    note->setWordWrap(true);
+    auto *note = Etiquette(
+        this, QStringLiteral("Label1"),
+        QStringLiteral("Pour les options 3 et 4, attention à bien trier auparavant la grille de classement."));
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdAnnuler = new QPushButton(QStringLiteral("&Annuler"), this);
-    cmdAnnuler->setObjectName(QStringLiteral("cmdAnnuler"));
+    cmdOK = Bouton(this, QStringLiteral("cmdOK"), QStringLiteral("&OK"));
+    cmdAnnuler = Bouton(this, QStringLiteral("cmdAnnuler"), QStringLiteral("&Annuler"));
     connect(cmdOK, &QPushButton::clicked, this, &frmConfirm::Valide);
     connect(cmdAnnuler, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -49,15 +41,15 @@ frmConfirm::frmConfirm(Modele &modele, QWidget *parent) : QDialog(parent), m(mod
     disposition->addLayout(boutons);
 }
 
+// When the players file cannot be written the dialog stays, the ticks as they were.
 void frmConfirm::Valide()
 {
-    // With no option chosen the players file is written as it stands.
+    constexpr ChoixCoches choix[] = {ChoixCoches::Tous, ChoixCoches::Aucun, ChoixCoches::Gagnants,
+                                     ChoixCoches::Perdants};
+    std::optional<ChoixCoches> choisi;
     for (int i = 0; i < 4; ++i)
-        if (optCoche[i]->isChecked()) {
-            if (CocheJoueurs(m, ChoixCoches(i)))
-                accept();
-            return;
-        }
-    if (m.EcritJoueurs())
+        if (optCoche[i]->isChecked())
+            choisi = choix[i];
+    if (ValideCoches(m, choisi))
         accept();
 }

@@ -1,15 +1,13 @@
 #include "ranking/frmTarot1.h"
 #include "players/frmSaiJou.h"
-#include "players/joueurs.h"
+#include "ranking/actions.h"
 #include "ranking/classement.h"
 #include "ranking/frmConfirm.h"
 #include "ranking/grilleclassement.h"
-#include "ranking/horloge.h"
 #include "ranking/pictogrammes.h"
 #include "reports/frmDetail.h"
 #include "reports/frmRepart.h"
 #include "reports/grille.h"
-#include "rounds/etatmanche.h"
 #include "rounds/frmSaiMan.h"
 #include "rounds/tirage.h"
 #include "scores/frmSaiSco.h"
@@ -19,50 +17,60 @@
 #include "widgets/cartes.h"
 #include "widgets/grille.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
-// Sizes of the grid in twips, shown at 15 twips a pixel.
-constexpr int HauteurTitres = HauteurTitresGrille;
-constexpr int HauteurLigne = HauteurLigneGrille;
-// Rows shown at once; "Fin de la grille" puts the last entrant on the last of them.
-constexpr int LignesVisibles = 24;
+// The grid shows at least this many rows; it grows with the window.
+constexpr int LignesMinimum = 24;
 
+// Width in twips (15 to a pixel) and alignment of each grid column.
 struct ColonneGrille
 {
     int largeur;
-    const char *titre;
-    const char *titreBelote;
     Qt::Alignment alignement;
 };
 
 const ColonneGrille ColonnesGrille[ModeleGrille::NbColonnes] = {
-    {450, "Tri", "Tri", Qt::AlignRight},
-    {450, "N°", "N°", Qt::AlignRight},
-    {400, "Ins", "Ins", Qt::AlignHCenter},
-    {2670, "Nom joueur", "Nom prénom joueur 1", Qt::AlignLeft},
-    {2670, "Prénom joueur", "Nom prénom joueur 2", Qt::AlignLeft},
-    {825, "Nombre manches", "Nombre manches", Qt::AlignRight},
-    {750, "Nombre parties", "Nombre parties", Qt::AlignRight},
-    {750, "Nombre points", "Nombre points", Qt::AlignRight},
-    {850, "Moy manches", "Moy manches", Qt::AlignRight},
-    {660, "Moy parties", "Moy parties", Qt::AlignRight},
+    {450, Qt::AlignRight},  {450, Qt::AlignRight}, {400, Qt::AlignHCenter}, {2670, Qt::AlignLeft},
+    {2670, Qt::AlignLeft},  {825, Qt::AlignRight}, {750, Qt::AlignRight},   {750, Qt::AlignRight},
+    {850, Qt::AlignRight},  {660, Qt::AlignRight},
 };
+
+// The size a heading needs to show whole from this width on, its words
+// wrapped on lines, as the header draws it.
+QSize TailleTitre(const QHeaderView *entete, const QString &titre, int largeur)
+{
+    QStyleOptionHeader option;
+    option.initFrom(entete);
+    option.rect = QRect(0, 0, largeur, 1000);
+    const QSize marges = option.rect.size()
+                         - entete->style()->subElementRect(QStyle::SE_HeaderLabel, &option, entete).size();
+    const int drapeaux = int(entete->defaultAlignment()) | Qt::TextWordWrap;
+    QRect texte;
+    for (; largeur < 1000; ++largeur) {
+        texte = entete->fontMetrics().boundingRect(QRect(0, 0, largeur - marges.width(), 1000), drapeaux, titre);
+        if (texte.width() <= largeur - marges.width())
+            break;
+    }
+    return {largeur, texte.height() + marges.height()};
+}
 
 QPushButton *BoutonImage(QWidget *parent, const QString &nom, const QString &bulle, const QIcon &image)
 {
-    auto *bouton = new QPushButton(parent);
-    bouton->setObjectName(nom);
+    auto *bouton = Cree<QPushButton>(nom, parent);
     bouton->setToolTip(bulle);
     bouton->setAccessibleName(bulle);
     bouton->setIcon(image);
@@ -73,8 +81,7 @@ QPushButton *BoutonImage(QWidget *parent, const QString &nom, const QString &bul
 
 QLabel *Panneau(QWidget *parent, const QString &nom, int largeur)
 {
-    auto *panneau = new QLabel(parent);
-    panneau->setObjectName(nom);
+    auto *panneau = Cree<QLabel>(nom, parent);
     panneau->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panneau->setMinimumWidth(largeur);
     return panneau;
@@ -88,10 +95,8 @@ frmTarot1::frmTarot1(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     auto *disposition = new QVBoxLayout(this);
     disposition->addLayout(CreeBarre());
     disposition->addLayout(CreeLigneManche());
-    disposition->addLayout(CreeGrille());
+    disposition->addLayout(CreeGrille(), 1);
     disposition->addLayout(CreeEtatManche());
-    disposition->addStretch();
-    CreeCartes();
     CreeMinuteries();
 
     auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -107,8 +112,6 @@ frmTarot1::frmTarot1(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     connect(&m, &Modele::joueursChanges, this, &frmTarot1::AfficheInscrits);
     connect(&m, &Modele::reglagesChanges, this, [this](bool ancienAffichMoy) {
         AfficheTitre();
-        if (m.TypeJeu != TypeJeu::BeloteInd) // individual belote keeps the pictures already shown
-            ChargeCartes();
         AppliqueOptions(ancienAffichMoy);
     });
     GrilleTriee();
@@ -116,6 +119,12 @@ frmTarot1::frmTarot1(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     AfficheTitre();
     AfficheInscrits();
     AfficheHeure();
+}
+
+frmTarot1::~frmTarot1()
+{
+    DetacheEnfants(this);
+    Grid1->viewport()->removeEventFilter(this);
 }
 
 QLayout *frmTarot1::CreeBarre()
@@ -208,28 +217,26 @@ QLayout *frmTarot1::CreeLigneManche()
 
 QLayout *frmTarot1::CreeGrille()
 {
-    cmdTriOn = new QPushButton(this);
-    cmdTriOn->setObjectName(QStringLiteral("cmdTriOn"));
+    cmdTriOn = Cree<QPushButton>(QStringLiteral("cmdTriOn"), this);
     cmdTriOn->setIcon(PictureTri(true));
     cmdTriOn->hide();
-    cmdTriOff = new QPushButton(this);
-    cmdTriOff->setObjectName(QStringLiteral("cmdTriOff"));
+    cmdTriOff = Cree<QPushButton>(QStringLiteral("cmdTriOff"), this);
     cmdTriOff->setIcon(PictureTri(false));
     cmdTriOff->hide();
 
     bandeauTri = new QWidget(this);
     bandeauTri->setFixedHeight(14);
     for (int i = 1; i <= 9; ++i) {
-        cmdTri[i] = new QPushButton(bandeauTri);
-        cmdTri[i]->setObjectName(QStringLiteral("cmdTri%1").arg(i));
+        cmdTri[i] = Cree<QPushButton>(QStringLiteral("cmdTri%1").arg(i), bandeauTri);
         cmdTri[i]->setFlat(true);
         cmdTri[i]->setIcon(cmdTriOff->icon());
         cmdTri[i]->setIconSize(QSize(12, 10));
         connect(cmdTri[i], &QPushButton::clicked, this, [this, i] { ClicTri(i); });
     }
 
-    Grid1 = new GrilleFixe(this);
-    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1 = Cree<GrilleFixe>(QStringLiteral("Grid1"), this);
+    Grid1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Grid1->viewport()->installEventFilter(this);
     contenuGrille = new ModeleGrille(m, this);
     Grid1->setModel(contenuGrille);
     connect(Grid1, &GrilleFixe::clic, this, &frmTarot1::ClicGrille);
@@ -251,15 +258,6 @@ QLayout *frmTarot1::CreeEtatManche()
     return ligne;
 }
 
-void frmTarot1::CreeCartes()
-{
-    for (int i = 0; i < 3; ++i) {
-        Carte[i] = new QLabel(this);
-        Carte[i]->setObjectName(QStringLiteral("Carte%1").arg(i));
-        Carte[i]->setGeometry(500 + 55 * i, 505, 48, 68);
-    }
-}
-
 void frmTarot1::AfficheTitre()
 {
     setWindowTitle(m.TitreTournoi());
@@ -269,15 +267,8 @@ void frmTarot1::AppliqueOptions(bool ancienAffichMoy)
 {
     InitAnimation();
     pnlCalcAuto->setText(m.OptCalculAuto ? QStringLiteral("AUTO") : QStringLiteral("MANUEL"));
-    if (m.OptAffichMoy == ancienAffichMoy)
-        return;
-    FormateGrille();
-    // Three grid rows, the heading row included.
-    if (contenuGrille->nbLignes() + 1 >= 3)
-        CalculClassement(m);
-    AfficheMoyennes();
-    if (!m.OptAffichMoy)
-        TrieGrille(m, ColJoueur::Points, Sens::Descendant);
+    if (ChangeMoyennes(m, ancienAffichMoy))
+        FormateGrille();
 }
 
 // The pictures follow the game type, which may have changed since the window
@@ -292,19 +283,41 @@ void frmTarot1::InitAnimation()
     } else {
         Timer2->stop();
     }
-    for (QLabel *carte : Carte)
-        carte->setVisible(m.OptAnimation);
+    cartesVisibles = m.OptAnimation;
+    update();
 }
 
-// The cards drift behind the controls, as pictures on the window's background,
-// and never take a click meant for the grid.
+QRect frmTarot1::RectCarte(int i) const
+{
+    return {QPoint(Pixels(cartes.position[i].x()), Pixels(cartes.position[i].y())),
+            Carte[i].deviceIndependentSize().toSize()};
+}
+
+QRegion frmTarot1::RegionControles() const
+{
+    QRegion controles;
+    for (const QWidget *enfant : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (enfant->isVisible() && !enfant->isWindow())
+            controles += enfant->geometry();
+    return controles;
+}
+
+// The cards are drawn on the window's own background, outside the controls:
+// they pass behind every control, and no control is painted again for them.
+void frmTarot1::paintEvent(QPaintEvent *evenement)
+{
+    if (!cartesVisibles)
+        return;
+    QPainter p(this);
+    p.setClipRegion(evenement->region() - RegionControles());
+    for (int i = 0; i < AnimationCartes::NbCartes; ++i)
+        p.drawPixmap(RectCarte(i).topLeft(), Carte[i]);
+}
+
 void frmTarot1::CreeMinuteries()
 {
-    for (int i = 0; i < AnimationCartes::NbCartes; ++i) {
-        Carte[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        Carte[i]->lower();
-        cartes.position[i] = Carte[i]->pos() * 15;
-    }
+    for (int i = 0; i < AnimationCartes::NbCartes; ++i)
+        cartes.position[i] = QPoint(500 + 55 * i, 505) * 15;
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     // A steady minute, so that each alarm rings at the minute it is due.
@@ -320,19 +333,23 @@ void frmTarot1::CreeMinuteries()
 
 void frmTarot1::TopMinute()
 {
-    const TopHorloge top = LitHorloge(m, pnlTime->text());
-    if (top.nouvelleMinute) {
+    const TopHorloge top = horloge.Top();
+    if (top.heure != pnlTime->text()) {
         AfficheTitre(); // its date follows midnight
         pnlTime->setText(top.heure);
     }
-    SonneTop(m, top);
+    horloge.Sonne(top);
 }
 
 void frmTarot1::TopCartes()
 {
+    QRegion avant, apres;
+    for (int i = 0; i < AnimationCartes::NbCartes; ++i)
+        avant += RectCarte(i);
     cartes.Avance();
     for (int i = 0; i < AnimationCartes::NbCartes; ++i)
-        Carte[i]->move(Pixels(cartes.position[i].x()), Pixels(cartes.position[i].y()));
+        apres += RectCarte(i);
+    update((avant + apres) - RegionControles());
 }
 
 void frmTarot1::Economiseur()
@@ -340,34 +357,58 @@ void frmTarot1::Economiseur()
     JoueAnimation(m);
 }
 
+// Columns and heading row keep their sizes, or take what a heading needs to
+// show whole; the grid never gets smaller than that.
 void frmTarot1::FormateGrille()
 {
-    // Any game but Tarot and individual belote takes the headings of the teams.
-    const bool belote = m.TypeJeu != TypeJeu::Tarot && m.TypeJeu != TypeJeu::BeloteInd;
-    int largeur = 0;
+    contenuGrille->fixeTitres(m.TypeJeu, m.OptAffichMoy);
+    QHeaderView *entete = Grid1->horizontalHeader();
+    int largeur = 0, hauteurTitres = Pixels(HauteurTitresGrille);
     for (int c = 0; c < ModeleGrille::NbColonnes; ++c) {
-        const ColonneGrille &colonne = ColonnesGrille[c];
-        Grid1->setColumnWidth(c, Pixels(colonne.largeur));
-        largeur += Pixels(colonne.largeur);
-        contenuGrille->fixeColonne(c, QString::fromUtf8(belote ? colonne.titreBelote : colonne.titre),
-                                   colonne.alignement);
+        contenuGrille->fixeAlignement(c, ColonnesGrille[c].alignement);
+        const QString titre = ModeleGrille::Titre(m.TypeJeu, c);
+        const QSize besoin = TailleTitre(entete, titre, Pixels(ColonnesGrille[c].largeur));
+        m_largeurs[c] = std::max(Pixels(ColonnesGrille[c].largeur), besoin.width());
+        hauteurTitres = std::max(hauteurTitres, besoin.height());
+        largeur += m_largeurs[c];
+        if (c >= 1) {
+            cmdTri[c]->setToolTip(QStringLiteral("Trier sur la colonne ") + titre);
+            cmdTri[c]->setAccessibleName(cmdTri[c]->toolTip());
+        }
     }
-    Grid1->horizontalHeader()->setFixedHeight(Pixels(HauteurTitres));
-    Grid1->verticalHeader()->setDefaultSectionSize(Pixels(HauteurLigne));
+    for (int c = ColJoueur::MoyManches; c <= ColJoueur::MoyParties; ++c)
+        cmdTri[c]->setVisible(m.OptAffichMoy);
+    entete->setFixedHeight(hauteurTitres);
+    Grid1->verticalHeader()->setDefaultSectionSize(Pixels(HauteurLigneGrille));
     const int cadre = 2 * Grid1->frameWidth();
-    Grid1->setFixedSize(largeur + cadre + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                        Pixels(HauteurTitres) + LignesVisibles * Pixels(HauteurLigne) + cadre);
-    bandeauTri->setFixedWidth(Grid1->width());
-    AfficheMoyennes();
+    Grid1->setMinimumSize(largeur + cadre + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                          hauteurTitres + LignesMinimum * Pixels(HauteurLigneGrille) + cadre);
+    AjusteColonnes();
+}
+
+void frmTarot1::AjusteColonnes()
+{
+    int reste = Grid1->viewport()->width();
+    for (int largeur : m_largeurs)
+        reste -= largeur;
+    reste = std::max(reste, 0);
+    for (int c = 0; c < ModeleGrille::NbColonnes; ++c)
+        Grid1->setColumnWidth(c, m_largeurs[c] + (c == ColJoueur::Nom     ? reste / 2
+                                                  : c == ColJoueur::Prenom ? reste - reste / 2
+                                                                           : 0));
     PlaceBoutonsTri();
 }
 
-void frmTarot1::AfficheMoyennes()
+bool frmTarot1::eventFilter(QObject *objet, QEvent *evenement)
 {
-    for (int c = 8; c <= 9; ++c) {
-        contenuGrille->fixeTitre(c, m.OptAffichMoy ? QString::fromUtf8(ColonnesGrille[c].titre) : QString());
-        cmdTri[c]->setVisible(m.OptAffichMoy);
-    }
+    if (objet == Grid1->viewport() && evenement->type() == QEvent::Resize)
+        AjusteColonnes();
+    return QWidget::eventFilter(objet, evenement);
+}
+
+int frmTarot1::LignesVisibles() const
+{
+    return std::max(1, Grid1->viewport()->height() / Grid1->verticalHeader()->defaultSectionSize());
 }
 
 void frmTarot1::PlaceBoutonsTri()
@@ -381,9 +422,9 @@ void frmTarot1::ChargeCartes()
 {
     if (m.TypeJeu == TypeJeu::Aucun)
         return;
-    const QList<QPixmap> cartes = CartesDuJeu(m.TypeJeu.estBelote());
-    for (int i = 0; i < 3; ++i)
-        Carte[i]->setPixmap(cartes[i]);
+    const QList<QPixmap> images = CartesDuJeu(m.TypeJeu.estBelote());
+    for (int i = 0; i < AnimationCartes::NbCartes; ++i)
+        Carte[i] = images[i];
 }
 
 void frmTarot1::AfficheEtatManche()
@@ -424,28 +465,19 @@ void frmTarot1::SelectionInitiale()
 
 void frmTarot1::ClicGrille()
 {
-    m.ModeNouveau = false; // a click puts the entry form into change mode
     const QItemSelection choix = Grid1->selectionModel()->selection();
-    if (!choix.isEmpty()) {
-        int haut = choix.first().top(), bas = choix.first().bottom();
-        int gauche = choix.first().left(), droite = choix.first().right();
-        for (const QItemSelectionRange &bloc : choix) {
-            haut = std::min(haut, bloc.top());
-            bas = std::max(bas, bloc.bottom());
-            gauche = std::min(gauche, bloc.left());
-            droite = std::max(droite, bloc.right());
-        }
-        const int ligne = haut + 1;
-        const int numero = contenuGrille->numero(ligne);
-        if (haut == bas && ligne <= m.NbJoueurs() && numero != -1) {
-            // A refused tick leaves the selection where the click put it.
-            if (gauche == ColJoueur::Coche && droite == ColJoueur::Coche && !BasculeCoche(m, numero))
-                return;
-            if (gauche == 0 || gauche == ColJoueur::Numero || gauche == ColJoueur::Nom || gauche == ColJoueur::Prenom)
-                OuvreJoueur(numero);
-        }
+    std::optional<BlocGrille> bloc;
+    for (const QItemSelectionRange &partie : choix) {
+        const BlocGrille b{partie.top() + 1, partie.bottom() + 1, partie.left(), partie.right()};
+        bloc = bloc ? BlocGrille{std::min(bloc->haut, b.haut), std::max(bloc->bas, b.bas),
+                                 std::min(bloc->gauche, b.gauche), std::max(bloc->droite, b.droite)}
+                    : b;
     }
-    SelectionInitiale();
+    const SuiteClic suite = ::ClicGrille(m, bloc);
+    if (suite.fiche != 0)
+        OuvreJoueur(suite.fiche);
+    if (suite.remetSelection)
+        SelectionInitiale();
 }
 
 void frmTarot1::ClicTri(int i)
@@ -455,11 +487,7 @@ void frmTarot1::ClicTri(int i)
 
 void frmTarot1::ClicScroll(int i)
 {
-    if (m.MancheCourante == 0)
-        return;
-    // The active round moves in memory only once the rounds file says so too.
-    ChangeManches(m, m.Manches,
-                  i == 0 ? std::max(1, m.MancheCourante - 1) : std::min(m.NbManches(), m.MancheCourante + 1));
+    ChangeMancheCourante(m, i == 0 ? -1 : 1);
 }
 
 bool frmTarot1::Permis(BoutonTournoi bouton)
@@ -492,7 +520,7 @@ void frmTarot1::Inscription()
 
 void frmTarot1::MontreLigne(int ligne)
 {
-    Grid1->premiereLigne(std::max(1, std::min(ligne, m.NbJoueurs() - (LignesVisibles - 1))));
+    Grid1->premiereLigne(std::max(1, std::min(ligne, m.NbJoueurs() - (LignesVisibles() - 1))));
     const QModelIndex debut = contenuGrille->index(ligne - 1, ColJoueur::Numero);
     QItemSelectionModel *selection = Grid1->selectionModel();
     selection->setCurrentIndex(debut, QItemSelectionModel::NoUpdate);
@@ -537,7 +565,7 @@ void frmTarot1::DebutGrille()
 
 void frmTarot1::FinGrille()
 {
-    Grid1->premiereLigne(std::max(1, m.NbJoueurs() - (LignesVisibles - 1)));
+    Grid1->premiereLigne(std::max(1, m.NbJoueurs() - (LignesVisibles() - 1)));
 }
 
 void frmTarot1::Tirage()

@@ -2,7 +2,9 @@
 
 #include "ranking/animation.h"
 #include "ranking/conditions.h"
+#include "ranking/horloge.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 
@@ -22,6 +24,7 @@ public:
     // The window of the tournament the model holds; the windows it opens
     // belong to it and close with it.
     explicit frmTarot1(Modele &m, QWidget *parent = nullptr);
+    ~frmTarot1() override;
 
     // Caption: tournament name and today's date.
     void AfficheTitre();
@@ -32,6 +35,8 @@ public:
     void FormateGrille();
     // The three card pictures of the game type.
     void ChargeCartes();
+    // Where card i is drawn, in pixels of the window.
+    QRect RectCarte(int i) const;
     // Shows the status of the current round in the round panel.
     void AfficheEtatManche();
     // The count of entrants, as " 24 inscrits".
@@ -69,7 +74,10 @@ public:
     QLabel *pnlCalcAuto;
     QLabel *pnlNbj;
     QLabel *pnlTime;
-    std::array<QLabel *, 3> Carte;
+    // The drifting cards: drawn on the window's background, behind every control.
+    std::array<QPixmap, AnimationCartes::NbCartes> Carte;
+    AnimationCartes cartes;
+    bool cartesVisibles = false;
     QTimer *Timer1; // clock and round alarms, every minute
     QTimer *Timer2; // drifting cards, every 20 ms
 
@@ -79,18 +87,25 @@ signals:
     // "A propos ...": the about window.
     void aPropos();
 
+protected:
+    void paintEvent(QPaintEvent *evenement) override;
+    bool eventFilter(QObject *objet, QEvent *evenement) override;
+
 private:
     QLayout *CreeBarre();
     QLayout *CreeLigneManche();
     QLayout *CreeGrille();
     QLayout *CreeEtatManche();
-    void CreeCartes();
 
     // Refills the grid after each sort.
     void GrilleTriee();
     void PlaceBoutonsTri();
-    // Headings 8 and 9 and their sort buttons, shown only with the averages.
-    void AfficheMoyennes();
+    // The name columns share the width the grid has beyond the others.
+    void AjusteColonnes();
+    // Rows of the grid in view at once.
+    int LignesVisibles() const;
+    // What the controls cover: the cards are never drawn there.
+    QRegion RegionControles() const;
     void SelectionInitiale();
     void InitAnimation();
 
@@ -128,8 +143,10 @@ private:
     void Economiseur();
 
     Modele &m;
+    Horloge horloge{m};
     QWidget *bandeauTri;
-    AnimationCartes cartes;
+    // Widths of the columns before the grid grows, in pixels.
+    std::array<int, 10> m_largeurs{};
     // First row in view before the last sort, which brings the grid back to the top.
     int m_premiereAvantTri = 1;
 };

@@ -19,16 +19,28 @@ void ModeleGrille::Rafraichit()
         emit dataChanged(index(0, 0), index(nbLignes() - 1, NbColonnes - 1), {Qt::DisplayRole});
 }
 
-void ModeleGrille::fixeColonne(int colonne, const QString &titre, Qt::Alignment alignement)
+QString ModeleGrille::Titre(TypeJeu jeu, int colonne)
 {
-    m_alignements[colonne] = alignement | Qt::AlignVCenter;
-    fixeTitre(colonne, titre);
+    static const char *const titres[NbColonnes] = {
+        "Tri",           "N°",           "Ins",         "Nom joueur",  "Prénom joueur",
+        "Nombre manches", "Nombre parties", "Nombre points", "Moy manches", "Moy parties",
+    };
+    const bool joueur = jeu == TypeJeu::Tarot || jeu == TypeJeu::BeloteInd;
+    if (!joueur && (colonne == ColJoueur::Nom || colonne == ColJoueur::Prenom))
+        return QStringLiteral("Nom prénom joueur %1").arg(colonne - ColJoueur::Nom + 1);
+    return QString::fromUtf8(titres[colonne]);
 }
 
-void ModeleGrille::fixeTitre(int colonne, const QString &titre)
+void ModeleGrille::fixeTitres(TypeJeu jeu, bool moyennes)
 {
-    m_titres[colonne] = titre;
-    emit headerDataChanged(Qt::Horizontal, colonne, colonne);
+    for (int c = 0; c < NbColonnes; ++c)
+        m_titres[c] = moyennes || c < ColJoueur::MoyManches ? Titre(jeu, c) : QString();
+    emit headerDataChanged(Qt::Horizontal, 0, NbColonnes - 1);
+}
+
+void ModeleGrille::fixeAlignement(int colonne, Qt::Alignment alignement)
+{
+    m_alignements[colonne] = alignement | Qt::AlignVCenter;
 }
 
 int ModeleGrille::rowCount(const QModelIndex &parent) const

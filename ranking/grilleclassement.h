@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/reglages.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <array>
@@ -20,9 +22,12 @@ public:
 
     // Takes the order of the last sort.
     void Remplit();
-    // Heading and alignment of a column.
-    void fixeColonne(int colonne, const QString &titre, Qt::Alignment alignement);
-    void fixeTitre(int colonne, const QString &titre);
+    // Heading of a column: the names of a team's two players in team belote
+    // (and in any game but Tarot and individual belote), a player's otherwise.
+    static QString Titre(TypeJeu jeu, int colonne);
+    // The headings of the game; those of the averages only when they are shown.
+    void fixeTitres(TypeJeu jeu, bool moyennes);
+    void fixeAlignement(int colonne, Qt::Alignment alignement);
 
     // Rows of the body, numbered from 1 as in the grid.
     int nbLignes() const { return int(m_numeros.size()); }

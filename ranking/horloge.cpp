@@ -1,68 +1,86 @@
 #include "ranking/horloge.h"
 #include "store/modele.h"
 
-#include <QTime>
+#include <QDateTime>
 
 namespace {
 
-const QString FormatMinute = QStringLiteral("HH:mm");
 constexpr int MinutesParJour = 24 * 60;
-// A tick later than this after the minute shown (a machine back from sleep,
-// a clock set forward) only rings for its own minute.
-constexpr int RetardMaximal = 2;
+// A tick comes a minute after the one before; the first one of a window two
+// minutes after the minute before its opening. Beyond that, and a little
+// drift, the machine slept or the clock was set.
+constexpr qint64 RetardMaximal = 3;
+
+// Minutes counted on the wall clock, across days.
+qint64 Minute(const QDateTime &instant)
+{
+    const QTime heure = instant.time();
+    return instant.date().toJulianDay() * MinutesParJour + heure.hour() * 60 + heure.minute();
+}
 
 // Minutes since midnight, or -1 when the text is not a time.
-int Minutes(const QString &texte)
+int MinuteDuJour(const QString &texte)
 {
-    const QTime heure = QTime::fromString(texte, FormatMinute);
+    const QTime heure = QTime::fromString(texte, QStringLiteral("HH:mm"));
     return heure.isValid() ? heure.hour() * 60 + heure.minute() : -1;
+}
+
+// The minute each alarm last rang, for the whole run: the model keeps it,
+// whichever window rings.
+class AlarmesSonnees : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    qint64 alerte = -1, fin = -1, minuit = -1;
+
+    static AlarmesSonnees &De(Modele &m)
+    {
+        auto *alarmes = m.findChild<AlarmesSonnees *>(QString(), Qt::FindDirectChildrenOnly);
+        return alarmes ? *alarmes : *new AlarmesSonnees(&m);
+    }
+};
+
+// Whether an alarm due at this minute rings: once a minute, whatever window asks.
+bool Premiere(qint64 &derniere, qint64 minute)
+{
+    if (derniere == minute)
+        return false;
+    derniere = minute;
+    return true;
 }
 
 } // namespace
 
-TopHorloge CalculeTop(const QTime &maintenant, const QString &finManche, const QString &minutePrecedente)
+Horloge::Horloge(Modele &modele) : m(modele), m_derniere(Minute(modele.plateforme.maintenant()) - 1) {}
+
+TopHorloge Horloge::Top()
 {
+    const QDateTime maintenant = m.plateforme.maintenant();
     TopHorloge top;
-    top.heure = maintenant.toString(FormatMinute);
-    top.nouvelleMinute = top.heure != minutePrecedente;
-    if (!top.nouvelleMinute)
+    top.heure = maintenant.toString(QStringLiteral("HH:mm"));
+    const qint64 present = Minute(maintenant);
+    const qint64 ecart = present - m_derniere;
+    if (ecart == 0)
         return top;
+    m_derniere = present;
 
-    const int present = maintenant.hour() * 60 + maintenant.minute();
-    const int precedente = Minutes(minutePrecedente);
-    int atteintes = 1;
-    if (precedente >= 0) {
-        const int ecart = (present - precedente + MinutesParJour) % MinutesParJour;
-        if (ecart <= RetardMaximal)
-            atteintes = ecart;
-    }
-
-    const int fin = Minutes(finManche);
-    for (int k = atteintes - 1; k >= 0; --k) {
-        const int minute = (present - k + MinutesParJour) % MinutesParJour;
-        if (fin >= 0 && fin - minute == 5)
+    AlarmesSonnees &sonnees = AlarmesSonnees::De(m);
+    const int fin = MinuteDuJour(FinMancheCourante(m));
+    const qint64 atteintes = ecart > 0 && ecart <= RetardMaximal ? ecart : 1;
+    for (qint64 minute = present - atteintes + 1; minute <= present; ++minute) {
+        const int duJour = int(minute % MinutesParJour);
+        if (fin >= 0 && fin - duJour == 5 && Premiere(sonnees.alerte, minute))
             top.alerte = true;
-        if (fin == minute)
+        if (fin == duJour && Premiere(sonnees.fin, minute))
             top.fin = true;
-        if (minute == 0)
+        if (duJour == 0 && Premiere(sonnees.minuit, minute))
             top.minuit = true;
     }
     return top;
 }
 
-QString FinMancheCourante(const Modele &m)
-{
-    if (m.MancheCourante < 1 || m.MancheCourante > m.NbManches())
-        return {};
-    return m.Manches(ColManche::Fin, m.MancheCourante).texte();
-}
-
-TopHorloge LitHorloge(Modele &m, const QString &minutePrecedente)
-{
-    return CalculeTop(m.plateforme.maintenant().time(), FinMancheCourante(m), minutePrecedente);
-}
-
-void SonneTop(Modele &m, const TopHorloge &top)
+void Horloge::Sonne(const TopHorloge &top)
 {
     // The option's path goes to the platform as typed: an empty or missing file is silent.
     if (top.alerte)
@@ -78,3 +96,12 @@ void SonneTop(Modele &m, const TopHorloge &top)
         m.plateforme.message(Plateforme::Icone::Exclamation, QStringLiteral("VELMORA"),
                              QStringLiteral("Attention, ne buvez pas trop de café !"));
 }
+
+QString FinMancheCourante(const Modele &m)
+{
+    if (m.MancheCourante < 1 || m.MancheCourante > m.NbManches())
+        return {};
+    return m.Manches(ColManche::Fin, m.MancheCourante).texte();
+}
+
+#include "horloge.moc"

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 // A tournament of the tests, in a directory of its own: TAROT, number 01.
+// The ranking tests use support/tournoi.h; the entrants' test still includes this one.
 struct TournoiTest
 {
     QTemporaryDir dossier;

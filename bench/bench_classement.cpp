@@ -24,21 +24,21 @@ void Remplit(Modele &m)
     };
     for (int k = 1; k <= NbEntrants; ++k) {
         const int r = m.Joueurs.ajouteLigne();
-        m.Joueurs(1, r) = k;
-        m.Joueurs(2, r) = QStringLiteral("X");
-        m.Joueurs(3, r) = QStringLiteral("NOM%1").arg(tirage(100000));
-        m.Joueurs(4, r) = QStringLiteral("Prénom%1").arg(k);
+        m.Joueurs(ColJoueur::Numero, r) = k;
+        m.Joueurs(ColJoueur::Coche, r) = QStringLiteral("X");
+        m.Joueurs(ColJoueur::Nom, r) = QStringLiteral("NOM%1").arg(tirage(100000));
+        m.Joueurs(ColJoueur::Prenom, r) = QStringLiteral("Prénom%1").arg(k);
     }
     // Scores as the file reader leaves them: texts in their fixed-width fields.
     for (int i = 1; i <= NbLignesScores; ++i) {
         const int r = m.Scores.ajouteLigne();
-        m.Scores(1, r) = 1 + (i - 1) / 1000;
-        m.Scores(2, r) = 1 + (i - 1) / 4;
-        m.Scores(3, r) = QStringLiteral(" 5");
-        m.Scores(4, r) = 1 + tirage(NbEntrants);
-        m.Scores(5, r) = QStringLiteral("%1").arg(tirage(2001) - 1000, 7);
-        m.Scores(6, r) = QString();
-        m.Scores(7, r) = QString();
+        m.Scores(ColScore::Manche, r) = 1 + (i - 1) / 1000;
+        m.Scores(ColScore::Table, r) = 1 + (i - 1) / 4;
+        m.Scores(ColScore::Parties, r) = QStringLiteral(" 5");
+        m.Scores(ColScore::Joueur, r) = 1 + tirage(NbEntrants);
+        m.Scores(ColScore::Points, r) = QStringLiteral("%1").arg(tirage(2001) - 1000, 7);
+        m.Scores(ColScore::Belotes, r) = QString();
+        m.Scores(ColScore::Capots, r) = QString();
     }
 }
 
@@ -75,22 +75,22 @@ int main(int argc, char *argv[])
     {
         const char *libelle;
         int colonne;
-        const char *sens;
+        Sens sens;
     } tris[] = {
-        {"points, décroissant", 7, "D"},
-        {"moyenne des manches, décroissant", 8, "D"},
-        {"nom, croissant", 3, "A"},
-        {"coche, croissant (tout égal)", 2, "A"},
+        {"points, décroissant", ColJoueur::Points, Sens::Descendant},
+        {"moyenne des manches, décroissant", ColJoueur::MoyManches, Sens::Descendant},
+        {"nom, croissant", ColJoueur::Nom, Sens::Ascendant},
+        {"coche, croissant (tout égal)", ColJoueur::Coche, Sens::Ascendant},
     };
     std::printf("%d entrants, %d lignes de scores (meilleur de 5 essais)\n", NbEntrants, NbLignesScores);
     for (const auto &tri : tris) {
         m.ColTri = tri.colonne;
-        m.SensTri = *tri.sens == 'A' ? Sens::Ascendant : Sens::Descendant;
+        m.SensTri = tri.sens;
         const double total = Chrono([&] {
             CalculClassement(m);
             QApplication::processEvents();
         });
-        const double tri_seul = Chrono([&] { TrieGrille(m, tri.colonne, (*tri.sens == QLatin1Char('A') ? Sens::Ascendant : Sens::Descendant)); });
+        const double tri_seul = Chrono([&] { TrieGrille(m, tri.colonne, tri.sens); });
         std::printf("  %s\n    calcul + tri + grille : %6.2f ms, tri + grille seuls : %6.2f ms\n", tri.libelle, total,
                     tri_seul);
     }
