@@ -1,10 +1,12 @@
 #include "reports/feuilles.h"
 #include "reports/canal.h"
 #include "reports/commun.h"
+#include "reports/feuillescsv.h"
 #include "scores/places.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -136,6 +138,18 @@ QStringList Feuille(const Modele &m, const QDateTime &quand, double table, const
     return lignes;
 }
 
+// The table numbers of the current round, ascending, each once.
+QList<int> TablesManche(const Modele &m)
+{
+    QList<int> tables;
+    for (int k = 1; k <= m.NbScores(); ++k)
+        if (m.Scores(ColScore::Manche, k).nombre() == m.MancheCourante)
+            tables << int(m.Scores(ColScore::Table, k).nombre());
+    std::sort(tables.begin(), tables.end());
+    tables.erase(std::unique(tables.begin(), tables.end()), tables.end());
+    return tables;
+}
+
 } // namespace
 
 int PartiesManche(const Modele &m)
@@ -158,6 +172,8 @@ bool PartiesRenseignees(Modele &m)
 std::optional<int> DemandeTableFeuilles(Modele &m)
 {
     const QString erreur = QStringLiteral("Erreur");
+    const QList<int> tables = TablesManche(m);
+    const int derniere = tables.isEmpty() ? 0 : tables.last();
     for (;;) {
         const std::optional<QString> reponse = m.plateforme.saisie(
             QStringLiteral("Saisie n° de table"),
@@ -170,32 +186,48 @@ std::optional<int> DemandeTableFeuilles(Modele &m)
         const int table = reponse->trimmed().toInt(&nombre);
         if (!nombre)
             m.plateforme.message(Plateforme::Icone::Exclamation, erreur, QStringLiteral("Le n° saisi doit être un nombre"));
-        else if (table < 0 || table > m.NbTables)
+        else if (table < 0 || table > derniere)
             m.plateforme.message(Plateforme::Icone::Exclamation, erreur,
-                                 QStringLiteral("Le n° de table doit être compris entre 1 et ") + QString::number(m.NbTables));
+                                 QStringLiteral("Le n° de table doit être compris entre 1 et ") + QString::number(derniere));
+        // A table deleted leaves a gap: its number would print nothing.
+        else if (table != 0 && !std::binary_search(tables.begin(), tables.end(), table))
+            m.plateforme.message(Plateforme::Icone::Exclamation, erreur,
+                                 QStringLiteral("La table n° ") + QString::number(table)
+                                     + QStringLiteral(" n'a pas été constituée pour cette manche."));
         else
             return table;
     }
 }
 
-QStringList LignesFeuilles(const Modele &m, int table)
+QStringList LignesFeuilles(Modele &m, int table)
 {
     const QDateTime quand = m.plateforme.maintenant();
     const int parTable = m.NbParTable();
+    const auto prise = [&m, table](int k) {
+        return m.Scores(ColScore::Manche, k).nombre() == m.MancheCourante
+               && (table == 0 || m.Scores(ColScore::Table, k).nombre() == table);
+    };
+    int aPrendre = 0;
+    for (int k = 1; k <= m.NbScores(); ++k)
+        aPrendre += prise(k) ? 1 : 0;
+
     QStringList lignes;
     Sieges sieges;
     const std::vector<int> places = PlacesDansTables(m);
+    int prises = 0, dejaDit = 0;
     for (int k = 1; k <= m.NbScores(); ++k) {
-        const double tableLigne = m.Scores(ColScore::Table, k).nombre();
-        if (m.Scores(ColScore::Manche, k).nombre() != m.MancheCourante || (table != 0 && tableLigne != table))
+        if (!prise(k))
             continue;
+        const int pourcentage = ++prises * 100 / aPrendre;
+        if (pourcentage != dejaDit)
+            emit m.progression(dejaDit = pourcentage);
         const int place = places[k];
         if (place > parTable)
             continue;
         const double numero = m.Scores(ColScore::Joueur, k).nombre();
         sieges[place] = {numero, NomJoueur(m, numero, ColJoueur::Nom), NomJoueur(m, numero, ColJoueur::Prenom)};
         if (place == parTable)
-            lignes += Feuille(m, quand, tableLigne, sieges);
+            lignes += Feuille(m, quand, m.Scores(ColScore::Table, k).nombre(), sieges);
     }
     return lignes;
 }
@@ -204,5 +236,27 @@ bool ImprimeFeuilles(Modele &m, int table, bool ouvrirEditeur)
 {
     if (!PartiesRenseignees(m))
         return false;
-    return ImprimeTexte(m, QStringLiteral("FEUILLES.TXT"), LignesFeuilles(m, table), ouvrirEditeur);
+    emit m.attente(QStringLiteral("Préparation du document ..."));
+    const QStringList lignes = LignesFeuilles(m, table);
+    // The wait window goes before any box the writing may show.
+    emit m.finAttente();
+    return ImprimeTexte(m, QStringLiteral("FEUILLES.TXT"), lignes, ouvrirEditeur);
+}
+
+void FeuillesDeMarque(Modele &m, ChoixFeuilles choix)
+{
+    if (choix == ChoixFeuilles::Abandon)
+        return;
+    if (choix == ChoixFeuilles::Csv) {
+        const Sablier sablier(m.plateforme);
+        ImprimeFeuillesCsv(m);
+        return;
+    }
+    if (!PartiesRenseignees(m))
+        return;
+    const std::optional<int> table = DemandeTableFeuilles(m);
+    if (!table)
+        return;
+    const Sablier sablier(m.plateforme);
+    ImprimeFeuilles(m, *table);
 }

@@ -12,15 +12,23 @@ int PartiesManche(const Modele &m);
 // sheet can be printed; the error box says so when it has not.
 bool PartiesRenseignees(Modele &m);
 
-// Asks which table to print, 0 for all of them, until the answer is a number
-// from 0 to the number of tables of the round; nothing when the answer is
-// empty or cancelled.
+// Asks which table to print, 0 for all of them, until the answer is 0 or the
+// number of a table of the current round, gaps in the numbering included;
+// nothing when the answer is empty or cancelled.
 std::optional<int> DemandeTableFeuilles(Modele &m);
 
 // FEUILLES.TXT: the blank score sheet of one table of the current round, or
-// of every table when `table` is 0, each sheet followed by a form feed.
-QStringList LignesFeuilles(const Modele &m, int table);
+// of every table when `table` is 0, each sheet followed by a form feed. The
+// model tells the progress, as the share of the seats of those tables done.
+QStringList LignesFeuilles(Modele &m, int table);
 
 // Prints the score sheets through the text channel, when the round has its
-// number of deals.
+// number of deals; the wait window is up while they are built.
 bool ImprimeFeuilles(Modele &m, int table, bool ouvrirEditeur = true);
+
+// What the score sheet options window offers.
+enum class ChoixFeuilles { Abandon, Etat, Csv };
+
+// The score sheets once the choice is made: nothing when given up, the CSV
+// file, or the table asked and its sheets when the round has its deals.
+void FeuillesDeMarque(Modele &m, ChoixFeuilles choix);

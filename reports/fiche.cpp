@@ -42,6 +42,42 @@ int LigneDuNom(const Modele &m, const QString &texte, int debut)
     return 0;
 }
 
+RechercheFiche ChercheFiche(const Modele &m, const QString &numero, const QString &nom)
+{
+    const int n = EntierSaisi(numero).value_or(0);
+    if (n == 0 && nom.isEmpty())
+        return {};
+    if (n != 0 && !nom.isEmpty())
+        return {false, 0, false, false, QStringLiteral("Remplissez le n° OU le nom s.v.p.")};
+    if (n == 0)
+        return ChercheNom(m, nom, 1);
+    const int ligne = LigneDuNumero(m, n);
+    if (ligne == 0)
+        return {true, 0, false, false,
+                QStringLiteral("Joueur(se) n° ") + TexteSigne(n) + QStringLiteral(" pas trouvé")};
+    // Nobody else can carry the same number: "next" stays off.
+    return {true, ligne, false, true, {}};
+}
+
+RechercheFiche ChercheNom(const Modele &m, const QString &nom, int debut)
+{
+    const int ligne = LigneDuNom(m, nom, debut);
+    if (ligne == 0)
+        return {true, 0, false, false,
+                QStringLiteral("Joueur(se) dont le nom contient ") + nom + QStringLiteral(" pas trouvé")};
+    return {true, ligne, true, true, {}};
+}
+
+QList<QStringList> GrilleFiche(const Modele &m, double numero)
+{
+    QList<QStringList> lignes;
+    for (int k : ScoresJoueur(m, numero))
+        lignes.append({TexteNombre(m.Scores(ColScore::Manche, k).nombre()),
+                       QString::number(Entier16(m.Scores(ColScore::Parties, k).nombre())),
+                       m.Scores(ColScore::Points, k).texte()});
+    return lignes;
+}
+
 QList<int> ScoresJoueur(const Modele &m, double numero)
 {
     QList<int> lignes;

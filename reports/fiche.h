@@ -28,6 +28,31 @@ int LigneDuNumero(const Modele &m, double numero);
 // without regard to case; 0 when none does.
 int LigneDuNom(const Modele &m, const QString &texte, int debut);
 
+// What a search of the player sheet decides.
+struct RechercheFiche
+{
+    // False when nothing else happens: both keys empty, or both filled (then
+    // the error says so and the buttons stay as they are).
+    bool faite = false;
+    // Row of the ranking grid found, 0 when nobody.
+    int ligne = 0;
+    // The "next" and "print" buttons.
+    bool suivant = false, impression = false;
+    // Text of the error box, empty when none.
+    QString erreur;
+};
+
+// A search from the two key boxes: by number when only the number is given
+// (0 counts as no number), by name when only the name is.
+RechercheFiche ChercheFiche(const Modele &m, const QString &numero, const QString &nom);
+// The search by name from row `debut` of the ranking grid.
+RechercheFiche ChercheNom(const Modele &m, const QString &nom, int debut);
+
+// The rows of the sheet's grid for the entrant with this number, one per
+// table in Scores order: the round, the deals played (0 when not given) and
+// the points as typed.
+QList<QStringList> GrilleFiche(const Modele &m, double numero);
+
 // The Scores rows of the entrant with this number, in Scores order.
 QList<int> ScoresJoueur(const Modele &m, double numero);
 

@@ -1,11 +1,10 @@
 #include "reports/frmDetail.h"
 #include "reports/fiche.h"
-#include "widgets/grille.h"
 #include "widgets/chaine.h"
-#include "widgets/clavier.h"
 #include "widgets/controles.h"
+#include "widgets/grille.h"
+#include "widgets/nombres.h"
 #include "store/modele.h"
-#include "store/texte.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -47,8 +46,7 @@ private:
 
 QLineEdit *Boite(QWidget *parent, const QString &nom, bool lectureSeule)
 {
-    auto *boite = new QLineEdit(parent);
-    boite->setObjectName(nom);
+    auto *boite = Cree<QLineEdit>(nom, parent);
     boite->setReadOnly(lectureSeule);
     return boite;
 }
@@ -92,7 +90,8 @@ frmDetail::frmDetail(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     for (QLineEdit *total : {Text1, Text2, Text3})
         total->setAlignment(Qt::AlignRight);
 
-    FiltreNumerique(txtNum);
+    // Entrant numbers have four digits at most.
+    BoiteNombre(txtNum, m.plateforme, 4);
     txtNom->installEventFilter(new Majuscules(txtNom));
     // Enter or Tab searches once the box holds a key; an empty box lets the focus move on.
     for (QLineEdit *cle : {txtNum, txtNom})
@@ -180,60 +179,46 @@ void frmDetail::ActiveBoutons(bool actifs)
     cmdImpr->setEnabled(actifs);
 }
 
+frmDetail::~frmDetail()
+{
+    DetacheEnfants(this);
+}
+
 void frmDetail::Recherche()
 {
-    const double numero = ValeurNumerique(txtNum->text());
-    const bool parNom = !txtNom->text().isEmpty();
-    if (numero == 0 && !parNom)
-        return;
-    if (numero != 0 && parNom) {
-        m.AfficheErreur(QStringLiteral("Remplissez le n° OU le nom s.v.p."));
+    const RechercheFiche recherche = ChercheFiche(m, txtNum->text(), txtNom->text());
+    if (!recherche.faite) {
+        if (!recherche.erreur.isEmpty())
+            m.AfficheErreur(recherche.erreur);
         return;
     }
     const Sablier sablier(m.plateforme);
-    bool trouve;
-    if (numero != 0) {
-        ActiveBoutons(false);
-        const int ligne = LigneDuNumero(m, numero);
-        trouve = ligne != 0;
-        if (trouve) {
-            m_ligneGrille = ligne;
-            emit montreLigne(ligne);
-            cmdImpr->setEnabled(true);
-            m_joueurCourant = m.RechJoueur(numero);
-        } else {
-            m.AfficheErreur(QStringLiteral("Joueur(se) n° ") + TexteSigne(numero) + QStringLiteral(" pas trouvé"));
-        }
-    } else {
-        ActiveBoutons(true);
-        texteCherche = txtNom->text();
-        trouve = RechNomSuivant(1);
-    }
-    if (trouve)
+    // What "next" looks for; a search by number leaves it off.
+    texteCherche = txtNom->text();
+    if (Montre(recherche))
         AfficheFiche();
 }
 
-bool frmDetail::RechNomSuivant(int debut)
+bool frmDetail::Montre(const RechercheFiche &recherche)
 {
-    const int ligne = LigneDuNom(m, texteCherche, debut);
-    if (ligne == 0) {
+    cmdSuiv->setEnabled(recherche.suivant);
+    cmdImpr->setEnabled(recherche.impression);
+    if (recherche.ligne == 0) {
+        // A later "next" would start past the last row.
         m_ligneGrille = m.NbJoueurs() + 1;
         m_joueurCourant = m.NbJoueurs() + 1;
-        ActiveBoutons(false);
-        m.AfficheErreur(QStringLiteral("Joueur(se) dont le nom contient ") + texteCherche
-                        + QStringLiteral(" pas trouvé"));
+        m.AfficheErreur(recherche.erreur);
         return false;
     }
-    m_ligneGrille = ligne;
-    emit montreLigne(ligne);
-    m_joueurCourant = m.RechJoueur(m.OrdreGrille[ligne - 1]);
-    ActiveBoutons(true);
+    m_ligneGrille = recherche.ligne;
+    m_joueurCourant = m.RechJoueur(m.OrdreGrille[recherche.ligne - 1]);
+    emit montreLigne(recherche.ligne);
     return true;
 }
 
 void frmDetail::Suivant()
 {
-    if (!RechNomSuivant(m_ligneGrille + 1))
+    if (!Montre(ChercheNom(m, texteCherche, m_ligneGrille + 1)))
         return;
     const Sablier sablier(m.plateforme);
     FormateGrilleFiche();
@@ -256,15 +241,12 @@ void frmDetail::AfficheFiche()
     Text6->setText(fiche.classement);
 
     // One row per table of the entrant, then the empty row the grid keeps last.
+    const QList<QStringList> lignes = GrilleFiche(m, m.Joueurs(ColJoueur::Numero, r).nombre());
     VideGrilleFiche();
-    int ligne = 0;
-    for (int k : ScoresJoueur(m, m.Joueurs(ColJoueur::Numero, r).nombre())) {
-        contenuFiche->setRowCount(ligne + 2);
-        EcritCase(ligne, 0, TexteNombre(m.Scores(ColScore::Manche, k).nombre()));
-        EcritCase(ligne, 1, QString::number(Entier16(m.Scores(ColScore::Parties, k).nombre())));
-        EcritCase(ligne, 2, m.Scores(ColScore::Points, k).texte());
-        ++ligne;
-    }
+    contenuFiche->setRowCount(int(lignes.size()) + 1);
+    for (int ligne = 0; ligne < lignes.size(); ++ligne)
+        for (int colonne = 0; colonne < 3; ++colonne)
+            EcritCase(ligne, colonne, lignes[ligne][colonne]);
 }
 
 void frmDetail::Efface()

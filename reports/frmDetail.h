@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+struct RechercheFiche;
 class GrilleFixe;
 class Modele;
 class QLabel;
@@ -18,11 +19,8 @@ class frmDetail : public QWidget
     Q_OBJECT
 public:
     explicit frmDetail(Modele &m, QWidget *parent = nullptr);
+    ~frmDetail() override;
 
-    // Looks for the searched text in the names of the grid from row `debut`
-    // on; shows the error box and disables the next and print buttons when
-    // no one is found.
-    bool RechNomSuivant(int debut);
     // Fills the sheet from the entrant at row JoueurCourant of Joueurs.
     void AfficheFiche();
     // Headings, sizes and alignment of Grid4.
@@ -41,6 +39,9 @@ signals:
 
 private:
     void Recherche();
+    // Sets the buttons as the search says, then brings the grid to the
+    // entrant found, or shows the error box; true when someone was found.
+    bool Montre(const RechercheFiche &recherche);
     void Suivant();
     void Efface();
     void Imprime();

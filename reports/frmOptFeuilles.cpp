@@ -22,14 +22,14 @@ frmOptFeuilles::frmOptFeuilles(QWidget *parent) : QDialog(parent)
                                       "Nom joueur ; Prénom joueur ; Numéros de table de toutes les manches "
                                       "enregistrées."));
 
-    auto bouton = [this](const QString &nom, const QString &texte, const QString &choix) {
+    auto bouton = [this](const QString &nom, const QString &texte, ChoixFeuilles choix) {
         QPushButton *b = Bouton(this, nom, texte);
         connect(b, &QPushButton::clicked, this, [this, choix] { Choisit(choix); });
         return b;
     };
-    cmdEtat = bouton(QStringLiteral("cmdEtat"), QStringLiteral("Fichier Word ou fichier texte"), QStringLiteral("ETAT"));
-    cmdCsv = bouton(QStringLiteral("cmdCsv"), QStringLiteral("Fichier CSV"), QStringLiteral("CSV"));
-    cmdAnnuler = bouton(QStringLiteral("cmdAnnuler"), QStringLiteral("Abandon"), QString());
+    cmdEtat = bouton(QStringLiteral("cmdEtat"), QStringLiteral("Fichier Word ou fichier texte"), ChoixFeuilles::Etat);
+    cmdCsv = bouton(QStringLiteral("cmdCsv"), QStringLiteral("Fichier CSV"), ChoixFeuilles::Csv);
+    cmdAnnuler = bouton(QStringLiteral("cmdAnnuler"), QStringLiteral("Abandon"), ChoixFeuilles::Abandon);
 
     auto *boutons = new QHBoxLayout;
     for (QPushButton *b : {cmdEtat, cmdCsv, cmdAnnuler})
@@ -41,10 +41,10 @@ frmOptFeuilles::frmOptFeuilles(QWidget *parent) : QDialog(parent)
     resize(480, 240);
 }
 
-void frmOptFeuilles::Choisit(const QString &choix)
+void frmOptFeuilles::Choisit(ChoixFeuilles choix)
 {
     m_choix = choix;
-    if (choix.isEmpty())
+    if (choix == ChoixFeuilles::Abandon)
         reject();
     else
         accept();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/feuilles.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -13,14 +15,14 @@ class frmOptFeuilles : public QDialog
 public:
     explicit frmOptFeuilles(QWidget *parent = nullptr);
 
-    // "ETAT" for the sheets, "CSV" for the file, empty when given up.
-    QString choix() const { return m_choix; }
+    // Given up until a button says otherwise.
+    ChoixFeuilles choix() const { return m_choix; }
 
     QLabel *Label1, *Label2, *Label4, *Label3;
     QPushButton *cmdEtat, *cmdCsv, *cmdAnnuler;
 
 private:
-    void Choisit(const QString &choix);
+    void Choisit(ChoixFeuilles choix);
 
-    QString m_choix;
+    ChoixFeuilles m_choix = ChoixFeuilles::Abandon;
 };

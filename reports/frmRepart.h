@@ -17,6 +17,7 @@ class frmRepart : public QWidget
     Q_OBJECT
 public:
     explicit frmRepart(Modele &m, QWidget *parent = nullptr);
+    ~frmRepart() override;
 
     GrilleFixe *Grid3;
     QPushButton *cmdParTable, *cmdParJoueur, *cmdParNom;

@@ -6,6 +6,9 @@
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 Cellule Cle(const Modele &m, Liste liste, int ligne)
@@ -102,21 +105,80 @@ int PrepareRepartition(Modele &m, Liste liste)
         if (m.Scores(ColScore::Manche, k).nombre() == m.MancheCourante)
             lignes << k;
     const std::vector<int> places = PlacesDansTables(m);
-
     const int n = int(lignes.size());
+    std::vector<Cellule> cles;
+    cles.reserve(n);
+    for (int k : lignes)
+        cles.push_back(Cle(m, liste, k));
+
+    // Any real round is sorted as the grid is, by its Shell sort, ties
+    // included. Only a damaged file holds more rows, and that sort can then
+    // take a time in the square of the rows (many equal keys, a power of two
+    // of rows): a merge sort, which keeps equal keys in table order, instead.
+    constexpr int LignesTriShell = 4096;
+    std::vector<int> ordre(n);
+    std::iota(ordre.begin(), ordre.end(), 0);
+    if (n > LignesTriShell)
+        std::stable_sort(ordre.begin(), ordre.end(),
+                         [&cles](int a, int b) { return compareCellules(cles[a], cles[b]) < 0; });
+
     TableCellules &t = m.TabTri;
     t.vide();
     t.redimensionne(n);
     for (int i = 1; i <= n; ++i) {
-        const int k = lignes[i - 1];
+        const int k = lignes[ordre[i - 1]];
         t(ColTabTri::Ligne, i) = m.Scores(ColScore::Table, k).nombre();
-        t(ColTabTri::Cle, i) = Cle(m, liste, k);
+        t(ColTabTri::Cle, i) = cles[ordre[i - 1]];
         t(ColTabTri::Cle2, i) = places[k];
         t(ColTabTri::Libre4, i) = m.Scores(ColScore::Points, k).estVide() ? QStringLiteral("*") : QStringLiteral(" ");
         t(ColTabTri::Libre5, i) = m.Scores(ColScore::Joueur, k).nombre();
     }
-    TriShell(m, ColJoueur::Coche, Sens::Ascendant, Sens::Ascendant, n);
+    if (n <= LignesTriShell)
+        TriShell(m, ColJoueur::Coche, Sens::Ascendant, Sens::Ascendant, n);
     return n;
+}
+
+VueListe VueRepartition(Modele &m, Liste liste, bool places)
+{
+    // The teams of team belote take the place of the player and of his two names.
+    const bool equipes = m.TypeJeu.estEquipes();
+    const QString nom = equipes ? QStringLiteral("Nom/Prénom 1") : QStringLiteral("Nom");
+    const QString prenom = equipes ? QStringLiteral("Nom/Prénom 2") : QStringLiteral("Prénom");
+    const QString table = QStringLiteral("Table");
+    VueListe vue;
+    switch (liste) {
+    case Liste::ParTable:
+        vue.titres = {table, equipes ? QStringLiteral("Equipe") : QStringLiteral("Joueur"), nom, prenom};
+        vue.largeurs = {1000, 1000, 3000, 3000};
+        break;
+    case Liste::ParJoueur:
+        vue.titres = {QStringLiteral("Joueur"), nom, prenom, table};
+        vue.largeurs = {1000, 3000, 3000, 1000};
+        break;
+    case Liste::ParNom:
+        vue.titres = {nom, prenom, table};
+        vue.largeurs = {3000, 3000, 1000};
+        break;
+    }
+
+    const int n = PrepareRepartition(m, liste);
+    const TableCellules &t = m.TabTri;
+    for (int i = 1; i <= n; ++i) {
+        const double numero = t(ColTabTri::Libre5, i).nombre();
+        const QString numeroTable = TexteNombre(t(ColTabTri::Ligne, i).nombre());
+        const QString tableMarquee = numeroTable + u' ' + t(ColTabTri::Libre4, i).texte();
+        const QString noms[] = {NomJoueur(m, numero, ColJoueur::Nom), NomJoueur(m, numero, ColJoueur::Prenom)};
+        switch (liste) {
+        case Liste::ParTable:
+            vue.lignes.append({places ? numeroTable + u' ' + NomPointCardinal(int(t(ColTabTri::Cle2, i).nombre()))
+                                      : numeroTable,
+                               TexteNombre(numero), noms[0], noms[1]});
+            break;
+        case Liste::ParJoueur: vue.lignes.append({TexteNombre(numero), noms[0], noms[1], tableMarquee}); break;
+        case Liste::ParNom: vue.lignes.append({noms[0], noms[1], tableMarquee}); break;
+        }
+    }
+    return vue;
 }
 
 QString FichierListe(Liste liste)

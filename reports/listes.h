@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +13,24 @@ enum class Liste { ParTable, ParJoueur, ParNom };
 // ascending on the key of the list: 1 table number, 2 key (the table number;
 // the entrant number in a 4-column text field; the name in a 19-column text
 // field), 3 seat in the table, 4 "*" while the score is not entered or a
-// blank, 5 entrant number. Returns the number of rows.
+// blank, 5 entrant number. Equal keys end as the grid's Shell sort leaves
+// them, or in table order past the size of any real round. Returns the
+// number of rows.
 int PrepareRepartition(Modele &m, Liste liste);
+
+// What the table lists window shows of a list: the headings with their
+// widths in twips, then one row of texts per seat of the current round.
+struct VueListe
+{
+    QStringList titres;
+    QList<int> largeurs;
+    QList<QStringList> lignes;
+};
+
+// The grid of a list. By table, `places` puts the seat after the table
+// number; by number and by name, the table is followed by "*" while the score
+// is not entered. TabTri is rebuilt on the way.
+VueListe VueRepartition(Modele &m, Liste liste, bool places);
 
 // LIST_TAB.TXT, LIST_JOU.TXT or LIST_NOM.TXT.
 QString FichierListe(Liste liste);
