@@ -6,6 +6,7 @@
 #include <vector>
 
 class Modele;
+struct RefusOptions;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -18,13 +19,16 @@ class QTabWidget;
 // options. Opened by "Nouveau" with the number of the tournament to create
 // (default choices, empty name) or by the tournament window with no number
 // (current values, game type locked once players are registered). "Valider"
-// writes the options file and the header, and only then do the values reach
-// the model; the dialog is then accepted. "Annuler" changes nothing.
+// hands the controls to ControleOptions, shows its refusal (the tab of the
+// control, the focus, the error box) or writes the options file and the
+// header; only then do the values reach the model and the dialog is accepted.
+// "Annuler" changes nothing.
 class frmOpt : public QDialog
 {
     Q_OBJECT
 public:
     frmOpt(Modele &m, const QString &nouveauTournoi, QWidget *parent = nullptr);
+    ~frmOpt() override;
 
     QLineEdit *txtTournoi;
     QTabWidget *SSTab1;
@@ -55,6 +59,10 @@ public:
     QPushButton *cmdAide4;
 
 private:
+    // One digit more than the values allow: a value out of bounds, typed or
+    // read from an older header, is shown whole and refused by name.
+    static constexpr int ChiffresBoite = 5;
+
     // A group of option buttons and the setting value each one stands for.
     struct Option
     {
@@ -84,7 +92,7 @@ private:
     void EtatDecalages(bool actifs);
     void ChargeFichierSon(QLineEdit *chemin);
     void Valider();
-    void Refuse(QWidget *focus, const QString &message);
+    void Refuse(const RefusOptions &refus);
 
     static void Selectionne(const Options &options, const QString &valeur);
     static QString Selectionnee(const Options &options);

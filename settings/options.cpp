@@ -3,9 +3,30 @@
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString FichierOptions = QStringLiteral("VELMORA.INI");
+
+// The characters of a text that the files cannot hold, each once, separated by spaces.
+QString CaracteresRefuses(const QString &texte)
+{
+    QStringList refuses;
+    for (const char32_t code : texte.toUcs4()) {
+        const QString caractere = QString::fromUcs4(&code, 1);
+        if (!EstCp1252(caractere) && !refuses.contains(caractere))
+            refuses << caractere;
+    }
+    return refuses.join(u' ');
+}
+
+// The whole number of a box, when it lies within the bounds.
+std::optional<int> Borne(const QString &texte, int min, int max)
+{
+    const std::optional<int> n = EntierSaisi(texte);
+    return n && *n >= min && *n <= max ? n : std::nullopt;
+}
 
 } // namespace
 
@@ -76,4 +97,85 @@ bool CreeTournoi(Modele &m, const QString &numero, const Reglages &r)
     m.FichierSon5 = r.FichierSon5;
     m.FichierSon = r.FichierSon;
     return true;
+}
+
+std::variant<Reglages, RefusOptions> ControleOptions(const Reglages &actuels, const SaisieOptions &s)
+{
+    using enum ChampOption;
+    const QString sansSon = QStringLiteral("Choisissez un fichier son ou désactivez l'alarme !");
+    if (s.Alarme5 && s.FichierSon5.isEmpty())
+        return RefusOptions{Alarme5, sansSon};
+    if (s.Alarme && s.FichierSon.isEmpty())
+        return RefusOptions{Alarme, sansSon};
+    const std::pair<QString, QString> sons[] = {
+        {s.FichierSon5, QStringLiteral("joué 5 mn avant l'heure de fin de manche")},
+        {s.FichierSon, QStringLiteral("joué à l'heure de fin de manche")}};
+    for (int i = 0; i < 2; ++i)
+        if (const QString refuses = CaracteresRefuses(sons[i].first); !refuses.isEmpty())
+            return RefusOptions{i == 0 ? FichierSon5 : FichierSon,
+                                QStringLiteral("Le chemin du fichier son ") + sons[i].second
+                                    + QStringLiteral(" ne peut pas contenir les caractères ") + refuses
+                                    + QStringLiteral(" : choisissez un autre fichier s.v.p.")};
+    if (s.TypeJeu == TypeJeu::Aucun)
+        return RefusOptions{ChampOption::TypeJeu, QStringLiteral("Choisissez un type de jeu ! (Belote ou Tarot)")};
+    if (s.NomTournoi.isEmpty())
+        return RefusOptions{ChampOption::NomTournoi, QStringLiteral("Donnez un nom à votre tournoi svp !")};
+    if (const QString refuses = CaracteresRefuses(s.NomTournoi); !refuses.isEmpty())
+        return RefusOptions{ChampOption::NomTournoi, QStringLiteral("Le nom du tournoi ne peut pas contenir les caractères ")
+                                                         + refuses + QStringLiteral(" : remplacez-les s.v.p.")};
+
+    Reglages r = actuels;
+    r.Decalage.fill(Cellule(QString()));
+    if (s.Tirage == TypeTirage::Tournoi) {
+        const QString places[] = {QStringLiteral("Nord"), QStringLiteral("Est"), QStringLiteral("Sud"),
+                                  QStringLiteral("Ouest")};
+        if (std::all_of(s.Decalages.begin(), s.Decalages.end(), [](const QString &d) { return d.isEmpty(); }))
+            return RefusOptions{DecalageNord, QStringLiteral("Renseignez les valeurs des décalages de tables s.v.p.")};
+        // The header keeps the offsets only after the Nord one.
+        if (s.Decalages[0].isEmpty())
+            return RefusOptions{DecalageNord, QStringLiteral("Renseignez le décalage Nord s.v.p. : sans lui, les "
+                                                             "autres décalages ne sont pas enregistrés.")};
+        for (int k = 0; k < 4; ++k) {
+            if (s.Decalages[k].isEmpty())
+                continue;
+            const std::optional<int> decalage = Borne(s.Decalages[k], -MaxDecalage, MaxDecalage);
+            if (!decalage)
+                return RefusOptions{ChampOption(int(DecalageNord) + k),
+                                    QStringLiteral("Le décalage ") + places[k]
+                                        + QStringLiteral(" doit être un nombre entier entre -%1 et %1 !")
+                                              .arg(MaxDecalage)};
+            r.Decalage[k + 1] = *decalage;
+        }
+    }
+
+    if (!s.BeloteVerrouillee) {
+        const QString entre = QStringLiteral(" doit être un nombre entier entre 0 et %1").arg(MaxPointsBelote);
+        // An empty total is no check at all.
+        const std::optional<int> total = s.TotalBelote.isEmpty() ? 0 : Borne(s.TotalBelote, 0, MaxPointsBelote);
+        if (!total)
+            return RefusOptions{ChampOption::TotalBelote, QStringLiteral("Le total Belote à contrôler") + entre
+                                                              + QStringLiteral(" (vide : pas de contrôle) !")};
+        const std::optional<int> belote = Borne(s.PtsBeloteRebelote, 0, MaxPointsBelote);
+        if (!belote)
+            return RefusOptions{ChampOption::PtsBeloteRebelote,
+                                QStringLiteral("La valeur \"Belote et rebelote\"") + entre + QStringLiteral(" !")};
+        const std::optional<int> capot = Borne(s.PtsCapot, 0, MaxPointsBelote);
+        if (!capot)
+            return RefusOptions{ChampOption::PtsCapot, QStringLiteral("La valeur \"Capot\"") + entre + QStringLiteral(" !")};
+        r.TotalBelote = *total;
+        r.PtsBeloteRebelote = *belote;
+        r.PtsCapot = *capot;
+    }
+
+    r.NomTournoi = s.NomTournoi;
+    r.TypeJeu = s.TypeJeu;
+    r.Tirage = s.Tirage;
+    r.TirageManche1 = s.TirageManche1;
+    r.OptAnimation = s.Animation;
+    r.OptCalculAuto = s.CalculAuto;
+    r.OptCtrlBal = s.CtrlBal;
+    r.OptAffichMoy = s.AffichMoy;
+    r.FichierSon5 = s.FichierSon5;
+    r.FichierSon = s.FichierSon;
+    return r;
 }
