@@ -83,11 +83,11 @@ QWidget *frmOpt::OngletGeneral()
     optBelote = Cree<QRadioButton>(u"optBelote"_s, u"Belote en doublettes"_s);
     optBeloteInd = Cree<QRadioButton>(u"optBeloteInd"_s, u"Belote en individuel"_s);
     optTarot->setChecked(true);
-    m_jeux = {{optTarot, u"TAROT"_s}, {optBelote, u"BELOTE"_s}, {optBeloteInd, u"BELOTEIND"_s}};
+    m_jeux = {{optTarot, TypeJeu::Tarot}, {optBelote, TypeJeu::Belote}, {optBeloteInd, TypeJeu::BeloteInd}};
     cmdAide1 = BoutonAide(u"cmdAide1"_s, u"_choix_type_jeu.html"_s);
     FrameJeu = Cree<QGroupBox>(u"FrameJeu"_s, u"Type de jeu :"_s);
     auto *jeu = new QHBoxLayout(FrameJeu);
-    for (const Option &option : m_jeux)
+    for (const auto &option : m_jeux)
         jeu->addWidget(option.bouton);
     jeu->addStretch();
     jeu->addWidget(cmdAide1);
@@ -103,10 +103,11 @@ QWidget *frmOpt::OngletGeneral()
     optMnAleat = Cree<QRadioButton>(u"optMnAleat"_s, u"Aléatoire"_s);
     optMnCard = Cree<QRadioButton>(u"optMnCard"_s, u"Tournoi"_s);
     optMnForts = Cree<QRadioButton>(u"optMnForts"_s, u"Plus forts ensemble"_s);
-    m_tirages = {{optMnAleat, u"ALEATOIRE"_s}, {optMnCard, u"TOURNOI"_s}, {optMnForts, u"FORTS"_s}};
+    m_tirages = {
+        {optMnAleat, TypeTirage::Aleatoire}, {optMnCard, TypeTirage::Tournoi}, {optMnForts, TypeTirage::Forts}};
     FrameMn = Cree<QGroupBox>(u"FrameMn"_s, u"Manches suivantes"_s);
     auto *mn = new QVBoxLayout(FrameMn);
-    for (const Option &option : m_tirages)
+    for (const auto &option : m_tirages)
         mn->addWidget(option.bouton);
     mn->addStretch();
 
@@ -259,8 +260,8 @@ void frmOpt::ConnecteOptions()
 void frmOpt::ChargeTournoi()
 {
     txtTournoi->setText(m.NomTournoi);
-    Selectionne(m_jeux, m.TypeJeu.texte());
-    Selectionne(m_tirages, TexteTirage(m.Tirage));
+    Selectionne(m_jeux, TypeJeu::Valeur(m.TypeJeu));
+    Selectionne(m_tirages, m.Tirage);
     (m.TirageManche1 == TypeTirage::Vertical ? optM1Vert : optM1Aleat)->setChecked(true);
     ChargeSons();
     Check3->setChecked(m.OptAnimation);
@@ -275,7 +276,7 @@ void frmOpt::ChargeTournoi()
     txtPtsCap->setText(QString::number(m.PtsCapot));
 
     // The game type can change only while the tournament has no entrant.
-    for (const Option &option : m_jeux)
+    for (const auto &option : m_jeux)
         option.bouton->setEnabled(m.NbJoueurs() == 0);
     EtatDecalages(optMnCard->isChecked());
 
@@ -343,9 +344,9 @@ void frmOpt::Valider()
 {
     SaisieOptions s;
     s.NomTournoi = txtTournoi->text();
-    s.TypeJeu = TypeJeu::depuisTexte(Selectionnee(m_jeux)).value_or(TypeJeu::Aucun);
+    s.TypeJeu = Selectionnee(m_jeux);
     s.TirageManche1 = optM1Aleat->isChecked() ? TypeTirage::Aleatoire : TypeTirage::Vertical;
-    s.Tirage = TirageDepuisTexte(Selectionnee(m_tirages));
+    s.Tirage = Selectionnee(m_tirages);
     for (int k = 0; k < 4; ++k)
         s.Decalages[k] = txtTir[k]->text();
     s.Alarme5 = Check1->isChecked();
@@ -383,17 +384,19 @@ void frmOpt::Refuse(const RefusOptions &refus)
     m.AfficheErreur(refus.message);
 }
 
-void frmOpt::Selectionne(const Options &options, const QString &valeur)
+template <typename V>
+void frmOpt::Selectionne(const Options<V> &options, V valeur)
 {
-    for (const Option &option : options)
+    for (const auto &option : options)
         if (option.valeur == valeur)
             option.bouton->setChecked(true);
 }
 
-QString frmOpt::Selectionnee(const Options &options)
+template <typename V>
+V frmOpt::Selectionnee(const Options<V> &options)
 {
-    for (const Option &option : options)
+    for (const auto &option : options)
         if (option.bouton->isChecked())
             return option.valeur;
-    return {};
+    return V{};
 }

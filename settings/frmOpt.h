@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/reglages.h"
+
 #include <QDialog>
 #include <array>
 #include <utility>
@@ -64,12 +66,14 @@ private:
     static constexpr int ChiffresBoite = 5;
 
     // A group of option buttons and the setting value each one stands for.
+    template <typename V>
     struct Option
     {
         QRadioButton *bouton;
-        QString valeur;
+        V valeur;
     };
-    using Options = std::vector<Option>;
+    template <typename V>
+    using Options = std::vector<Option<V>>;
 
     QWidget *OngletGeneral();
     QWidget *OngletSons();
@@ -94,13 +98,17 @@ private:
     void Valider();
     void Refuse(const RefusOptions &refus);
 
-    static void Selectionne(const Options &options, const QString &valeur);
-    static QString Selectionnee(const Options &options);
+    template <typename V>
+    static void Selectionne(const Options<V> &options, V valeur);
+    // The value of the button selected; the "none" value of V when none is.
+    template <typename V>
+    static V Selectionnee(const Options<V> &options);
 
     Modele &m;
     // Number of the tournament being created; empty for the open tournament.
     QString m_nouveau;
-    Options m_jeux, m_tirages;
+    Options<TypeJeu::Valeur> m_jeux;
+    Options<TypeTirage> m_tirages;
     // False while the controls are filled: the draw handlers then do nothing.
     bool m_charge = false;
 };
