@@ -1,7 +1,7 @@
 #include "settings/frmOpt.h"
 #include "settings/options.h"
-#include "widgets/clavier.h"
 #include "widgets/controles.h"
+#include "widgets/nombres.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -15,7 +15,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -73,17 +72,22 @@ frmOpt::frmOpt(Modele &modele, const QString &nouveauTournoi, QWidget *parent)
     m_charge = true;
 }
 
+frmOpt::~frmOpt()
+{
+    DetacheEnfants(this);
+}
+
 QWidget *frmOpt::OngletGeneral()
 {
     optTarot = Cree<QRadioButton>(u"optTarot"_s, u"Tarot à 4"_s);
     optBelote = Cree<QRadioButton>(u"optBelote"_s, u"Belote en doublettes"_s);
     optBeloteInd = Cree<QRadioButton>(u"optBeloteInd"_s, u"Belote en individuel"_s);
     optTarot->setChecked(true);
-    m_jeux = {{optTarot, u"TAROT"_s}, {optBelote, u"BELOTE"_s}, {optBeloteInd, u"BELOTEIND"_s}};
+    m_jeux = {{optTarot, TypeJeu::Tarot}, {optBelote, TypeJeu::Belote}, {optBeloteInd, TypeJeu::BeloteInd}};
     cmdAide1 = BoutonAide(u"cmdAide1"_s, u"_choix_type_jeu.html"_s);
     FrameJeu = Cree<QGroupBox>(u"FrameJeu"_s, u"Type de jeu :"_s);
     auto *jeu = new QHBoxLayout(FrameJeu);
-    for (const Option &option : m_jeux)
+    for (const auto &option : m_jeux)
         jeu->addWidget(option.bouton);
     jeu->addStretch();
     jeu->addWidget(cmdAide1);
@@ -99,10 +103,11 @@ QWidget *frmOpt::OngletGeneral()
     optMnAleat = Cree<QRadioButton>(u"optMnAleat"_s, u"Aléatoire"_s);
     optMnCard = Cree<QRadioButton>(u"optMnCard"_s, u"Tournoi"_s);
     optMnForts = Cree<QRadioButton>(u"optMnForts"_s, u"Plus forts ensemble"_s);
-    m_tirages = {{optMnAleat, u"ALEATOIRE"_s}, {optMnCard, u"TOURNOI"_s}, {optMnForts, u"FORTS"_s}};
+    m_tirages = {
+        {optMnAleat, TypeTirage::Aleatoire}, {optMnCard, TypeTirage::Tournoi}, {optMnForts, TypeTirage::Forts}};
     FrameMn = Cree<QGroupBox>(u"FrameMn"_s, u"Manches suivantes"_s);
     auto *mn = new QVBoxLayout(FrameMn);
-    for (const Option &option : m_tirages)
+    for (const auto &option : m_tirages)
         mn->addWidget(option.bouton);
     mn->addStretch();
 
@@ -115,6 +120,7 @@ QWidget *frmOpt::OngletGeneral()
         lblTir[k] = Cree<QLabel>(u"lblTir"_s + QString::number(k), libellesTir[k]);
         lblTir[k]->setBuddy(txtTir[k]);
         txtTir[k]->setMaximumWidth(60);
+        BoiteNombre(txtTir[k], m.plateforme, ChiffresBoite, true);
         decal->addWidget(lblTir[k], k, 0);
         decal->addWidget(txtTir[k], k, 1);
     }
@@ -184,9 +190,10 @@ QWidget *frmOpt::OngletDivers()
     Check3 = Cree<QCheckBox>(u"Check3"_s, u"Animation petites cartes"_s);
 
     txtTotBel = Cree<QLineEdit>(u"txtTotBel"_s);
-    FiltreNumerique(txtTotBel); // other keys are simply ignored, without a beep
     txtPtsBel = Cree<QLineEdit>(u"txtPtsBel"_s, u"20"_s);
     txtPtsCap = Cree<QLineEdit>(u"txtPtsCap"_s, u"90"_s);
+    for (QLineEdit *boite : {txtTotBel, txtPtsBel, txtPtsCap})
+        BoiteNombre(boite, m.plateforme, ChiffresBoite);
     lblTotBel = Cree<QLabel>(u"lblTotBel"_s,
                              u"Belote : total des 2 équipes à contrôler pour UNE partie, hors belotes et "
                              "capots : ATTENTION : Le nombre de parties de la manche doit être renseigné "
@@ -253,8 +260,8 @@ void frmOpt::ConnecteOptions()
 void frmOpt::ChargeTournoi()
 {
     txtTournoi->setText(m.NomTournoi);
-    Selectionne(m_jeux, m.TypeJeu.texte());
-    Selectionne(m_tirages, TexteTirage(m.Tirage));
+    Selectionne(m_jeux, TypeJeu::Valeur(m.TypeJeu));
+    Selectionne(m_tirages, m.Tirage);
     (m.TirageManche1 == TypeTirage::Vertical ? optM1Vert : optM1Aleat)->setChecked(true);
     ChargeSons();
     Check3->setChecked(m.OptAnimation);
@@ -262,15 +269,14 @@ void frmOpt::ChargeTournoi()
     Check6->setChecked(m.OptCtrlBal);
     Check7->setChecked(m.OptAffichMoy);
 
-    // A value of 0 leaves the initial text of the box.
-    const std::pair<QLineEdit *, int> belote[] = {
-        {txtTotBel, m.TotalBelote}, {txtPtsBel, m.PtsBeloteRebelote}, {txtPtsCap, m.PtsCapot}};
-    for (const auto &[boite, valeur] : belote)
-        if (valeur != 0)
-            boite->setText(QString::number(valeur));
+    // The boxes show the values the program uses; a belote total of 0 (no check) leaves its box empty.
+    if (m.TotalBelote != 0)
+        txtTotBel->setText(QString::number(m.TotalBelote));
+    txtPtsBel->setText(QString::number(m.PtsBeloteRebelote));
+    txtPtsCap->setText(QString::number(m.PtsCapot));
 
     // The game type can change only while the tournament has no entrant.
-    for (const Option &option : m_jeux)
+    for (const auto &option : m_jeux)
         option.bouton->setEnabled(m.NbJoueurs() == 0);
     EtatDecalages(optMnCard->isChecked());
 
@@ -336,62 +342,61 @@ void frmOpt::ChargeFichierSon(QLineEdit *chemin)
 
 void frmOpt::Valider()
 {
-    for (const auto &[coche, chemin] : Alarmes())
-        if (coche->isChecked() && chemin->text().isEmpty())
-            return Refuse(coche, u"Choisissez un fichier son ou désactivez l'alarme !"_s);
-    const QString typeJeu = Selectionnee(m_jeux);
-    if (typeJeu.isEmpty())
-        return Refuse(FrameJeu, u"Choisissez un type de jeu ! (Belote ou Tarot)"_s);
-    if (txtTournoi->text().isEmpty())
-        return Refuse(txtTournoi, u"Donnez un nom à votre tournoi svp !"_s);
-    if (!optMnCard->isChecked()) {
-        for (QLineEdit *decalage : txtTir)
-            decalage->clear();
-    } else if (std::all_of(txtTir.begin(), txtTir.end(), [](QLineEdit *t) { return t->text().isEmpty(); })) {
-        SSTab1->setCurrentIndex(0);
-        return Refuse(txtTir[0], u"Renseignez les valeurs des décalages de tables s.v.p."_s);
-    }
-
-    Reglages r = m;
-    r.NomTournoi = txtTournoi->text();
-    r.TypeJeu = *TypeJeu::depuisTexte(typeJeu);
-    r.Tirage = TirageDepuisTexte(Selectionnee(m_tirages));
-    r.TirageManche1 = optM1Aleat->isChecked() ? TypeTirage::Aleatoire : TypeTirage::Vertical;
-    r.OptAnimation = Check3->isChecked();
-    r.OptCtrlBal = Check6->isChecked();
-    r.OptCalculAuto = Check4->isChecked();
-    r.OptAffichMoy = Check7->isChecked();
-    r.FichierSon5 = txtFichSon5->text();
-    r.FichierSon = txtFichSon->text();
+    SaisieOptions s;
+    s.NomTournoi = txtTournoi->text();
+    s.TypeJeu = Selectionnee(m_jeux);
+    s.TirageManche1 = optM1Aleat->isChecked() ? TypeTirage::Aleatoire : TypeTirage::Vertical;
+    s.Tirage = Selectionnee(m_tirages);
     for (int k = 0; k < 4; ++k)
-        r.Decalage[k + 1] = Cellule(txtTir[k]->text());
-    auto entier = [](const QLineEdit *boite) { return Entier16(ValeurNumerique(boite->text())); };
-    r.TotalBelote = entier(txtTotBel);
-    r.PtsBeloteRebelote = entier(txtPtsBel);
-    r.PtsCapot = entier(txtPtsCap);
+        s.Decalages[k] = txtTir[k]->text();
+    s.Alarme5 = Check1->isChecked();
+    s.Alarme = Check2->isChecked();
+    s.FichierSon5 = txtFichSon5->text();
+    s.FichierSon = txtFichSon->text();
+    s.Animation = Check3->isChecked();
+    s.CalculAuto = Check4->isChecked();
+    s.CtrlBal = Check6->isChecked();
+    s.AffichMoy = Check7->isChecked();
+    s.TotalBelote = txtTotBel->text();
+    s.PtsBeloteRebelote = txtPtsBel->text();
+    s.PtsCapot = txtPtsCap->text();
+    s.BeloteVerrouillee = !txtTotBel->isEnabled();
 
+    const std::variant<Reglages, RefusOptions> controle = ControleOptions(m, s);
+    if (const auto *refus = std::get_if<RefusOptions>(&controle))
+        return Refuse(*refus);
+    const Reglages &r = std::get<Reglages>(controle);
     // A failed write has shown its error box; the dialog stays open.
     if (m_nouveau.isEmpty() ? EnregistreReglages(m, r) : CreeTournoi(m, m_nouveau, r))
         accept();
 }
 
-void frmOpt::Refuse(QWidget *focus, const QString &message)
+void frmOpt::Refuse(const RefusOptions &refus)
 {
+    // In the order of ChampOption.
+    QWidget *const champs[] = {Check1,    Check2,    txtFichSon5, txtFichSon, FrameJeu,  txtTournoi, txtTir[0],
+                               txtTir[1], txtTir[2], txtTir[3],   txtTotBel,  txtPtsBel, txtPtsCap};
+    QWidget *focus = champs[int(refus.champ)];
+    for (int i = 0; i < SSTab1->count(); ++i)
+        if (SSTab1->widget(i)->isAncestorOf(focus))
+            SSTab1->setCurrentIndex(i);
     focus->setFocus();
-    m.AfficheErreur(message);
+    m.AfficheErreur(refus.message);
 }
 
-void frmOpt::Selectionne(const Options &options, const QString &valeur)
+template <typename V>
+void frmOpt::Selectionne(const Options<V> &options, V valeur)
 {
-    for (const Option &option : options)
+    for (const auto &option : options)
         if (option.valeur == valeur)
             option.bouton->setChecked(true);
 }
 
-QString frmOpt::Selectionnee(const Options &options)
+template <typename V>
+V frmOpt::Selectionnee(const Options<V> &options)
 {
-    for (const Option &option : options)
+    for (const auto &option : options)
         if (option.bouton->isChecked())
             return option.valeur;
-    return {};
+    return V{};
 }

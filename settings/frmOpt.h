@@ -1,11 +1,14 @@
 #pragma once
 
+#include "store/reglages.h"
+
 #include <QDialog>
 #include <array>
 #include <utility>
 #include <vector>
 
 class Modele;
+struct RefusOptions;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -18,13 +21,16 @@ class QTabWidget;
 // options. Opened by "Nouveau" with the number of the tournament to create
 // (default choices, empty name) or by the tournament window with no number
 // (current values, game type locked once players are registered). "Valider"
-// writes the options file and the header, and only then do the values reach
-// the model; the dialog is then accepted. "Annuler" changes nothing.
+// hands the controls to ControleOptions, shows its refusal (the tab of the
+// control, the focus, the error box) or writes the options file and the
+// header; only then do the values reach the model and the dialog is accepted.
+// "Annuler" changes nothing.
 class frmOpt : public QDialog
 {
     Q_OBJECT
 public:
     frmOpt(Modele &m, const QString &nouveauTournoi, QWidget *parent = nullptr);
+    ~frmOpt() override;
 
     QLineEdit *txtTournoi;
     QTabWidget *SSTab1;
@@ -55,13 +61,19 @@ public:
     QPushButton *cmdAide4;
 
 private:
+    // One digit more than the values allow: a value out of bounds, typed or
+    // read from an older header, is shown whole and refused by name.
+    static constexpr int ChiffresBoite = 5;
+
     // A group of option buttons and the setting value each one stands for.
+    template <typename V>
     struct Option
     {
         QRadioButton *bouton;
-        QString valeur;
+        V valeur;
     };
-    using Options = std::vector<Option>;
+    template <typename V>
+    using Options = std::vector<Option<V>>;
 
     QWidget *OngletGeneral();
     QWidget *OngletSons();
@@ -84,15 +96,19 @@ private:
     void EtatDecalages(bool actifs);
     void ChargeFichierSon(QLineEdit *chemin);
     void Valider();
-    void Refuse(QWidget *focus, const QString &message);
+    void Refuse(const RefusOptions &refus);
 
-    static void Selectionne(const Options &options, const QString &valeur);
-    static QString Selectionnee(const Options &options);
+    template <typename V>
+    static void Selectionne(const Options<V> &options, V valeur);
+    // The value of the button selected; the "none" value of V when none is.
+    template <typename V>
+    static V Selectionnee(const Options<V> &options);
 
     Modele &m;
     // Number of the tournament being created; empty for the open tournament.
     QString m_nouveau;
-    Options m_jeux, m_tirages;
+    Options<TypeJeu::Valeur> m_jeux;
+    Options<TypeTirage> m_tirages;
     // False while the controls are filled: the draw handlers then do nothing.
     bool m_charge = false;
 };

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "store/reglages.h"
+
 #include <QString>
+#include <array>
+#include <variant>
 
 class Modele;
-struct Reglages;
 
 // The program-wide options file VELMORA.INI: averages, balance control and
 // the two alarm sounds. Read once at start-up; a malformed or unreadable file
@@ -23,3 +26,44 @@ bool EnregistreReglages(Modele &m, const Reglages &r);
 // written; the model takes the program-wide options only, the tournament
 // itself is opened afterwards.
 bool CreeTournoi(Modele &m, const QString &numero, const Reglages &r);
+
+// The options dialog as the user leaves it at "Valider": the boxes as typed,
+// the ticks and the options chosen.
+struct SaisieOptions
+{
+    QString NomTournoi;
+    ::TypeJeu TypeJeu; // Aucun when no game is chosen
+    TypeTirage TirageManche1 = TypeTirage::Aleatoire;
+    TypeTirage Tirage = TypeTirage::Aleatoire;
+    std::array<QString, 4> Decalages; // Nord, Est, Sud, Ouest
+    bool Alarme5 = false, Alarme = false; // "En fonction" of the two alarms
+    QString FichierSon5, FichierSon;
+    bool Animation = true, CalculAuto = true, CtrlBal = true, AffichMoy = true;
+    QString TotalBelote, PtsBeloteRebelote, PtsCapot;
+    // The belote boxes cannot be edited (an open tarot tournament): their
+    // values stay as they are, whatever the boxes hold.
+    bool BeloteVerrouillee = false;
+};
+
+// The controls a refusal can send the focus to.
+enum class ChampOption {
+    Alarme5, Alarme, FichierSon5, FichierSon, TypeJeu, NomTournoi,
+    DecalageNord, DecalageEst, DecalageSud, DecalageOuest,
+    TotalBelote, PtsBeloteRebelote, PtsCapot
+};
+
+struct RefusOptions
+{
+    ChampOption champ;
+    QString message;
+};
+
+// Bounds of the values typed in the dialog: what the header and the score
+// checks hold without loss.
+constexpr int MaxPointsBelote = 9999;
+constexpr int MaxDecalage = 9999;
+
+// The checks of "Valider": the first refusal, or the settings to store, made
+// from `actuels` and what the dialog holds. Offsets are kept only for the
+// "Tournoi" draw, as numbers; an empty belote total means no check (0).
+std::variant<Reglages, RefusOptions> ControleOptions(const Reglages &actuels, const SaisieOptions &s);
