@@ -20,8 +20,11 @@ namespace {
 // "belote=", "capot=", and "verrou" (the belote boxes are locked).
 SaisieOptions Saisie(const QString &modifs)
 {
-    SaisieOptions s{.NomTournoi = u"Club"_s, .TypeJeu = TypeJeu::Belote, .PtsBeloteRebelote = u"20"_s,
-                    .PtsCapot = u"90"_s};
+    SaisieOptions s;
+    s.NomTournoi = u"Club"_s;
+    s.TypeJeu = TypeJeu::Belote;
+    s.PtsBeloteRebelote = u"20"_s;
+    s.PtsCapot = u"90"_s;
     const QMap<QString, QString *> textes = {{u"nom"_s, &s.NomTournoi},       {u"alarme5"_s, &s.FichierSon5},
                                              {u"alarme"_s, &s.FichierSon},    {u"total"_s, &s.TotalBelote},
                                              {u"belote"_s, &s.PtsBeloteRebelote}, {u"capot"_s, &s.PtsCapot}};
@@ -136,8 +139,11 @@ void TestOptions::controle_data()
 void TestOptions::controle()
 {
     QFETCH(QString, modifs);
-    const Reglages actuels{.Decalage = {Cellule(), 1, 2, 3, 4}, .TotalBelote = 150, .PtsBeloteRebelote = 25,
-                           .PtsCapot = 100};
+    Reglages actuels;
+    actuels.Decalage = {Cellule(), 1, 2, 3, 4};
+    actuels.TotalBelote = 150;
+    actuels.PtsBeloteRebelote = 25;
+    actuels.PtsCapot = 100;
     const std::variant<Reglages, RefusOptions> resultat = ControleOptions(actuels, Saisie(modifs));
     const auto *refus = std::get_if<RefusOptions>(&resultat);
     QTEST(refus ? int(refus->champ) : -1, "champ");
