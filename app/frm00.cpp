@@ -95,6 +95,13 @@ frm00::frm00(Modele &modele, QWidget *parent) : QWidget(parent), m(modele)
     grille->addWidget(Label4, 6, 0, 1, 3);
     grille->addWidget(Label6, 7, 0, 1, 3);
 
+    // The wait window of every long task: a tournament opening, a document being prepared.
+    connect(&m, &Modele::attente, this, &frm00::MontreAttente);
+    connect(&m, &Modele::finAttente, this, [this] { delete m_attente; });
+    connect(&m, &Modele::progression, this, [this](int pourcentage) {
+        if (m_attente)
+            m_attente->ProgressBar1->setValue(pourcentage);
+    });
     connect(lstTournois, &QListWidget::itemDoubleClicked, this, &frm00::ChargeTournoi);
     connect(cmdOK, &QPushButton::clicked, this, &frm00::ChargeTournoi);
     connect(cmdNouveau, &QPushButton::clicked, this, &frm00::Nouveau);
@@ -102,6 +109,15 @@ frm00::frm00(Modele &modele, QWidget *parent) : QWidget(parent), m(modele)
     connect(cmdAide, &QPushButton::clicked, this,
             [this] { m.OuvreAide(QStringLiteral("sommaire.html")); });
     connect(cmdFin, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frm00::MontreAttente(const QString &texte)
+{
+    if (!m_attente)
+        m_attente = new frmPatience(this);
+    m_attente->Label2->setText(texte);
+    m_attente->show();
+    m_attente->repaint();
 }
 
 frmTarot1 *frm00::fenetreTournoi() const
@@ -162,20 +178,14 @@ void frm00::ChargeTournoi()
 
 void frm00::Ouvre(const QString &numero, bool attente)
 {
-    std::optional<TournoiLu> lu;
-    {
-        frmPatience patience(this);
-        if (attente)
-            patience.show();
-        const QMetaObject::Connection progression =
-            connect(&m, &Modele::progression, patience.ProgressBar1, &QProgressBar::setValue);
-        lu = LitTournoi(m, numero);
-        if (lu) {
-            delete m_tournoi;
-            InstalleTournoi(m, std::move(*lu));
-        }
-        disconnect(progression);
+    if (attente)
+        MontreAttente(QStringLiteral("Chargement des joueurs et des scores en cours ..."));
+    std::optional<TournoiLu> lu = LitTournoi(m, numero);
+    if (lu) {
+        delete m_tournoi;
+        InstalleTournoi(m, std::move(*lu));
     }
+    delete m_attente;
     if (!lu) {
         ListeTournois();
         return;

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class Modele;
+class frmPatience;
 class frmTarot1;
 class QLabel;
 class QListWidget;
@@ -51,5 +52,9 @@ private:
     bool ChercheWord(bool afficher);
 
     Modele &m;
+    // Shows the wait window with this text, until the task ends.
+    void MontreAttente(const QString &texte);
+
     QPointer<frmTarot1> m_tournoi;
+    QPointer<frmPatience> m_attente;
 };

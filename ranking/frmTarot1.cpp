@@ -10,6 +10,7 @@
 #include "reports/grille.h"
 #include "rounds/frmSaiMan.h"
 #include "rounds/tirage.h"
+#include "salle/frmSalle.h"
 #include "scores/frmSaiSco.h"
 #include "settings/frmOpt.h"
 #include "store/modele.h"
@@ -101,6 +102,7 @@ frmTarot1::frmTarot1(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
 
     auto *echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(echap, &QShortcut::activated, this, &frmTarot1::finProgramme);
+    connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, &frmTarot1::AfficheSalle);
 
     move(0, 0);
     resize(Pixels(12000), Pixels(9000));
@@ -162,6 +164,7 @@ QLayout *frmTarot1::CreeBarre()
         {&frmTarot1::cmdTop, "cmdTop", "Début de la grille", "▲", 0xff1f7f7f, {}, &frmTarot1::DebutGrille},
         {&frmTarot1::cmdBot, "cmdBot", "Fin de la grille", "▼", 0xff1f7f7f, {}, &frmTarot1::FinGrille},
         {&frmTarot1::cmdAnim, "cmdAnim", "Economiseur d'écran", "A", 0xff6b4c9a, {}, &frmTarot1::Economiseur},
+        {&frmTarot1::cmdSalle, "cmdSalle", "Affichage salle (F9)", "▣", 0xff6b4c9a, {}, &frmTarot1::AfficheSalle},
         {&frmTarot1::cmdOptions, "cmdOptions", "Options", "O", 0xff5a5a5a, {}, &frmTarot1::Options},
         {&frmTarot1::cmdAide, "cmdAide", "Aide", "?", 0xff5a5a5a, {}, &frmTarot1::Aide},
         {&frmTarot1::cmdPub, "cmdPub", "A propos ...", "i", 0xff5a5a5a, {}, &frmTarot1::aPropos},
@@ -179,6 +182,7 @@ QLayout *frmTarot1::CreeBarre()
                 (this->*b.action)();
         });
     }
+    cmdSalle->setIcon(PictogrammeSalle());
     barre->addStretch();
     return barre;
 }
@@ -614,4 +618,17 @@ void frmTarot1::OuvreFiche()
 void frmTarot1::ImprimeClassement()
 {
     ImprimeGrille(m);
+}
+
+void frmTarot1::AfficheSalle()
+{
+    if (m_salle) {
+        m_salle->raise();
+        m_salle->activateWindow();
+        return;
+    }
+    m_salle = new frmSalle(m.RepProgramme, m.NumTournoi, this);
+    // The display reads the files on its own; it need not wait for the system to tell it of a table saved here.
+    connect(&m, &Modele::scoresEcrits, m_salle, &frmSalle::rafraichit);
+    m_salle->montre();
 }

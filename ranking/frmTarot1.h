@@ -5,10 +5,12 @@
 #include "ranking/horloge.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 
 class GrilleFixe;
+class frmSalle;
 class Modele;
 class ModeleGrille;
 class QLabel;
@@ -68,6 +70,7 @@ public:
     QPushButton *cmdOptions;
     QPushButton *cmdAide;
     QPushButton *cmdPub;
+    QPushButton *cmdSalle;
     std::array<QPushButton *, 2> cmdScroll;
 
     std::array<QLabel *, 5> pnlManche;
@@ -141,6 +144,8 @@ private:
     void TopMinute();
     void TopCartes();
     void Economiseur();
+    // The hall display of this tournament, one at a time.
+    void AfficheSalle();
 
     Modele &m;
     Horloge horloge{m};
@@ -149,4 +154,5 @@ private:
     std::array<int, 10> m_largeurs{};
     // First row in view before the last sort, which brings the grid back to the top.
     int m_premiereAvantTri = 1;
+    QPointer<frmSalle> m_salle;
 };

@@ -1,6 +1,8 @@
 // The start window: catalogue, start-up, opening, creating and deleting a
 // tournament, and the windows of a tournament that go with it.
 #include "app/frm00.h"
+#include "app/frmPatience.h"
+#include "salle/frmSalle.h"
 #include "players/frmSaiJou.h"
 #include "ranking/frmTarot1.h"
 #include "support/tournoi.h"
@@ -9,9 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QShortcut>
 
 class TestFrm00 : public QObject
 {
@@ -111,6 +115,42 @@ private slots:
         QVERIFY(t->lit("T" + nouveau + ".DAT").startsWith("NomTournoi=Nouveau tournoi\r\nTypeJeu=TAROT\r\n"));
         QVERIFY(fenetre->fenetreTournoi() && fenetre->fenetreTournoi()->isVisible());
         QVERIFY(!ouvert || numeros.isEmpty());
+    }
+
+    // The model's long tasks show the wait window with their text and progress, until they end.
+    void attente()
+    {
+        demarre();
+        emit t->m.attente(QStringLiteral("Préparation du document ..."));
+        auto *patience = fenetre->findChild<frmPatience *>();
+        QVERIFY(patience && patience->isVisible());
+        QCOMPARE(patience->Label2->text(), QStringLiteral("Préparation du document ..."));
+        emit t->m.progression(40);
+        QCOMPARE(patience->ProgressBar1->value(), 40);
+        emit t->m.finAttente();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!fenetre->findChild<frmPatience *>());
+    }
+
+    // F9 and its button open the hall display of the open tournament, one at a time.
+    void affichageSalle()
+    {
+        tournois({1});
+        demarre();
+        ouvre(0);
+        frmTarot1 *tournoi = fenetre->fenetreTournoi();
+        Controle<QPushButton>(tournoi, QStringLiteral("cmdSalle"))->click();
+        QCOMPARE(tournoi->findChildren<frmSalle *>().size(), 1);
+        for (QShortcut *raccourci : tournoi->findChildren<QShortcut *>())
+            if (raccourci->key() == QKeySequence(Qt::Key_F9))
+                emit raccourci->activated();
+        QCOMPARE(tournoi->findChildren<frmSalle *>().size(), 1);
+        tournoi->findChild<frmSalle *>()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QShortcut *raccourci : tournoi->findChildren<QShortcut *>())
+            if (raccourci->key() == QKeySequence(Qt::Key_F9))
+                emit raccourci->activated();
+        QCOMPARE(tournoi->findChildren<frmSalle *>().size(), 1);
     }
 
     void nomApresOnzeCaracteres()
