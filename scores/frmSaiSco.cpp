@@ -3,8 +3,8 @@
 #include "scores/suppression.h"
 #include "scores/totaux.h"
 #include "widgets/chaine.h"
-#include "widgets/clavier.h"
 #include "widgets/controles.h"
+#include "widgets/nombres.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
@@ -22,45 +22,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLineEdit *Boite(const QString &nom, int longueur)
-{
-    auto *boite = new QLineEdit;
-    boite->setObjectName(nom);
-    boite->setMaxLength(longueur);
-    return boite;
-}
-
 // A box that only shows a value: reached by a click, never by Tab.
 QLineEdit *Affichage(const QString &nom)
 {
-    auto *boite = Boite(nom, 32767);
+    auto *boite = Cree<QLineEdit>(nom);
     boite->setReadOnly(true);
     boite->setFocusPolicy(Qt::ClickFocus);
     return boite;
 }
 
-QLabel *Libelle(const QString &nom, const QString &texte = {})
-{
-    auto *libelle = new QLabel(texte);
-    libelle->setObjectName(nom);
-    return libelle;
-}
-
-// Enter on a focused button presses it, as Space does.
-QPushButton *Bouton(const QString &nom, const QString &texte)
-{
-    auto *bouton = new QPushButton(texte);
-    bouton->setObjectName(nom);
-    bouton->setAutoDefault(true);
-    return bouton;
-}
-
 QPushButton *BoutonImage(const QString &nom, const QString &bulle, const QIcon &image)
 {
-    QPushButton *bouton = Bouton(nom, QString());
+    auto *bouton = Cree<QPushButton>(nom);
     bouton->setToolTip(bulle);
     bouton->setIcon(image);
     return bouton;
+}
+
+// After a refusal the box to correct has its text selected: what is typed next replaces it.
+void Reprend(QLineEdit *boite)
+{
+    boite->setFocus(Qt::OtherFocusReason);
+    boite->selectAll();
 }
 
 void Verrouille(std::initializer_list<QLineEdit *> boites, bool verrou)
@@ -92,7 +75,7 @@ frmSaiSco::frmSaiSco(Modele &modele, bool modeScores, QWidget *parent)
     auto *disposition = new QVBoxLayout(this);
     disposition->addLayout(CreeTable());
     disposition->addWidget(CreeBelotes());
-    lblMsg = Libelle(u"lblMsg"_s);
+    lblMsg = Cree<QLabel>(u"lblMsg"_s);
     QFont gras = lblMsg->font();
     gras.setBold(true);
     lblMsg->setFont(gras);
@@ -107,6 +90,9 @@ frmSaiSco::frmSaiSco(Modele &modele, bool modeScores, QWidget *parent)
     setWindowTitle((m_modeScores ? u"Saisie des scores de la manche "_s : u"Saisie des tables de la manche "_s)
                    + TexteSigne(m.MancheCourante));
 
+    // Enter on a focused button presses it, as Space does.
+    for (QPushButton *bouton : findChildren<QPushButton *>())
+        bouton->setAutoDefault(true);
     // Each mode shows its two deletion buttons, disabled until a table or the round allows them.
     for (QPushButton *bouton : {cmdSuppTb, cmdSuppTbS, cmdSuppSc, cmdSuppScS}) {
         const bool scores = bouton == cmdSuppSc || bouton == cmdSuppScS;
@@ -120,12 +106,12 @@ frmSaiSco::frmSaiSco(Modele &modele, bool modeScores, QWidget *parent)
 
 QLayout *frmSaiSco::CreeTable()
 {
-    txtNT = Boite(u"txtNT"_s, 4);
-    txtNPA = Boite(u"txtNPA"_s, 2);
+    txtNT = Cree<QLineEdit>(u"txtNT"_s);
+    txtNPA = Cree<QLineEdit>(u"txtNPA"_s);
     cmdAide1 = BoutonImage(u"cmdAide1"_s, u"Aide"_s, style()->standardIcon(QStyle::SP_DialogHelpButton));
-    lblNumeros = Libelle(u"lblNumeros"_s);
-    lblNoms = Libelle(u"lblNoms"_s, u"Noms / Prénoms"_s);
-    lblPoints = Libelle(u"lblPoints"_s, u"Points"_s);
+    lblNumeros = Cree<QLabel>(u"lblNumeros"_s);
+    lblNoms = Cree<QLabel>(u"lblNoms"_s, u"Noms / Prénoms"_s);
+    lblPoints = Cree<QLabel>(u"lblPoints"_s, u"Points"_s);
     txtTotal = Affichage(u"txtTotal"_s);
 
     auto *grille = new QGridLayout;
@@ -139,10 +125,10 @@ QLayout *frmSaiSco::CreeTable()
     grille->addWidget(lblPoints, 2, 4);
     for (int k = 0; k < 4; ++k) {
         const QString n = QString::number(k);
-        lblPlace[k] = Libelle(u"lblPlace"_s + n);
-        txtNJ[k] = Boite(u"txtNJ"_s + n, 4);
+        lblPlace[k] = Cree<QLabel>(u"lblPlace"_s + n);
+        txtNJ[k] = Cree<QLineEdit>(u"txtNJ"_s + n);
         txtNom[k] = Affichage(u"txtNom"_s + n);
-        txtNPO[k] = Boite(u"txtNPO"_s + n, 7);
+        txtNPO[k] = Cree<QLineEdit>(u"txtNPO"_s + n);
         grille->addWidget(lblPlace[k], 3 + k, 0);
         grille->addWidget(txtNJ[k], 3 + k, 1);
         grille->addWidget(txtNom[k], 3 + k, 2, 1, 2);
@@ -156,16 +142,15 @@ QLayout *frmSaiSco::CreeTable()
 QWidget *frmSaiSco::CreeBelotes()
 {
     txtTotBel = Affichage(u"txtTotBel"_s);
-    txtNbBelotes = Boite(u"txtNbBelotes"_s, 2);
-    txtNbCapots = Boite(u"txtNbCapots"_s, 2);
+    txtNbBelotes = Cree<QLineEdit>(u"txtNbBelotes"_s);
+    txtNbCapots = Cree<QLineEdit>(u"txtNbCapots"_s);
     txtControleTotal = Affichage(u"txtControleTotal"_s);
-    lblPtsBel = Libelle(u"lblPtsBel"_s);
-    lblPtsCap = Libelle(u"lblPtsCap"_s);
-    lblExpr = Libelle(u"lblExpr"_s);
+    lblPtsBel = Cree<QLabel>(u"lblPtsBel"_s);
+    lblPtsCap = Cree<QLabel>(u"lblPtsCap"_s);
+    lblExpr = Cree<QLabel>(u"lblExpr"_s);
     cmdAide2 = BoutonImage(u"cmdAide2"_s, u"Aide"_s, style()->standardIcon(QStyle::SP_DialogHelpButton));
 
-    frmBelotesCapots = new QGroupBox(u"Belotes et Capots"_s);
-    frmBelotesCapots->setObjectName(u"frmBelotesCapots"_s);
+    frmBelotesCapots = Cree<QGroupBox>(u"frmBelotesCapots"_s, u"Belotes et Capots"_s);
     auto *grille = new QGridLayout(frmBelotesCapots);
     grille->addWidget(new QLabel(u"Total points de base dans la manche :"_s), 0, 0);
     grille->addWidget(txtTotBel, 0, 1);
@@ -182,18 +167,18 @@ QWidget *frmSaiSco::CreeBelotes()
 
 QLayout *frmSaiSco::CreeBoutons()
 {
-    cmdOK = Bouton(u"cmdOK"_s, u"&OK"_s);
-    cmdNouveau = Bouton(u"cmdNouveau"_s, u"&Nouveau"_s);
-    cmdEffacer = Bouton(u"cmdEffacer"_s, u"R.&A.B."_s);
-    cmdFin = Bouton(u"cmdFin"_s, u"&Sortie"_s);
+    cmdOK = Cree<QPushButton>(u"cmdOK"_s, u"&OK"_s);
+    cmdNouveau = Cree<QPushButton>(u"cmdNouveau"_s, u"&Nouveau"_s);
+    cmdEffacer = Cree<QPushButton>(u"cmdEffacer"_s, u"R.&A.B."_s);
+    cmdFin = Cree<QPushButton>(u"cmdFin"_s, u"&Sortie"_s);
     cmdPrem = BoutonImage(u"cmdPrem"_s, u"Première table"_s, style()->standardIcon(QStyle::SP_MediaSkipBackward));
     cmdPrec = BoutonImage(u"cmdPrec"_s, u"Table précédente"_s, style()->standardIcon(QStyle::SP_MediaSeekBackward));
     cmdSuiv = BoutonImage(u"cmdSuiv"_s, u"Table suivante"_s, style()->standardIcon(QStyle::SP_MediaSeekForward));
     cmdDern = BoutonImage(u"cmdDern"_s, u"Dernière table"_s, style()->standardIcon(QStyle::SP_MediaSkipForward));
-    cmdSuppTb = Bouton(u"cmdSuppTb"_s, u"S&upprimer la table"_s);
-    cmdSuppTbS = Bouton(u"cmdSuppTbS"_s, u"Supprimer &toutes les tables"_s);
-    cmdSuppSc = Bouton(u"cmdSuppSc"_s, u"&Effacer les scores de cette table"_s);
-    cmdSuppScS = Bouton(u"cmdSuppScS"_s, u"&Effacer les s&cores de toutes les tables"_s);
+    cmdSuppTb = Cree<QPushButton>(u"cmdSuppTb"_s, u"S&upprimer la table"_s);
+    cmdSuppTbS = Cree<QPushButton>(u"cmdSuppTbS"_s, u"Supprimer &toutes les tables"_s);
+    cmdSuppSc = Cree<QPushButton>(u"cmdSuppSc"_s, u"&Effacer les scores de cette table"_s);
+    cmdSuppScS = Cree<QPushButton>(u"cmdSuppScS"_s, u"&Effacer les s&cores de toutes les tables"_s);
 
     auto *navigation = new QHBoxLayout;
     for (QPushButton *bouton : {cmdPrem, cmdPrec, cmdSuiv, cmdDern})
@@ -244,32 +229,36 @@ void frmSaiSco::Dispose()
     lblPtsCap->setText(libelles.lblPtsCap);
 }
 
+// The boxes a mode types in follow the rule of the number boxes; the others
+// are locked and only show what the program puts there.
 void frmSaiSco::ConnecteClavier()
 {
-    Plateforme *bip = &m.plateforme;
-    for (QLineEdit *boite : {txtNT, txtNPA})
-        FiltreNumerique(boite, bip);
+    Plateforme &p = m.plateforme;
+    BoiteNombre(txtNT, p, 4);
+    BoiteNombre(txtNPA, p, 2);
     SurTabEntree(txtNT, [this] { ValideNT(); });
     // In belote the deals lead on to the belotes and capots: the whole table is typed without the mouse.
-    ChaineVers(txtNPA, Belote() && m_modeScores ? static_cast<QWidget *>(txtNbBelotes) : cmdOK);
+    ChaineVers(txtNPA, ChaineBelote() ? static_cast<QWidget *>(txtNbBelotes) : cmdOK);
+    const bool tarot = m.TypeJeu == TypeJeu::Tarot;
     for (int k = 0; k < 4; ++k) {
         if (m_modeScores) {
-            FiltreNumerique(txtNPO[k], bip, m.TypeJeu == TypeJeu::Tarot);
+            // Seven characters, the width of a score in the file.
+            BoiteNombre(txtNPO[k], p, tarot ? 6 : 7, tarot);
             SurTabEntree(txtNPO[k], [this, k] { ValideNPO(k); });
             connect(txtNPO[k], &QLineEdit::editingFinished, this, &frmSaiSco::CalculTotalPoints);
         } else {
-            FiltreNumerique(txtNJ[k], bip);
+            BoiteNombre(txtNJ[k], p, 4);
             SurTabEntree(txtNJ[k], [this, k] { ValideNJ(k); });
         }
     }
     if (!Belote())
         return;
     if (m_modeScores) {
-        FiltreNumerique(txtNbBelotes, bip);
-        FiltreNumerique(txtNbCapots, bip);
+        BoiteNombre(txtNbBelotes, p, 2);
+        BoiteNombre(txtNbCapots, p, 2);
         ChaineVers(txtNbBelotes, txtNbCapots);
         SurTabEntree(txtNbCapots, [this] {
-            if (!txtNJ[0]->text().isEmpty())
+            if (EntierSaisi(txtNJ[0]->text()))
                 cmdOK->setFocus(Qt::TabFocusReason);
         });
         connect(txtNPA, &QLineEdit::editingFinished, this, [this] {
@@ -286,7 +275,8 @@ void frmSaiSco::ConnecteClavier()
 // Tab on the buttons: "&OK", "&Nouveau", "R.&A.B.", "&Sortie", then the boxes
 // of the mode; the navigation buttons lead to "&OK"; the deletion buttons to
 // the next one enabled, the last to the first table button. Disabled and
-// hidden buttons are passed over.
+// hidden buttons are passed over. The belote scores follow the points, so
+// that Shift+Tab walks back the chain that Enter walks forward.
 void frmSaiSco::OrdreTabulation()
 {
     std::vector<QWidget *> ordre{cmdSuppTb, cmdSuppSc, cmdSuppTbS, cmdSuppScS, cmdPrem, cmdPrec,
@@ -294,7 +284,10 @@ void frmSaiSco::OrdreTabulation()
     const auto &siege = m_modeScores ? txtNPO : txtNJ;
     const auto &autre = m_modeScores ? txtNJ : txtNPO;
     ordre.insert(ordre.end(), siege.begin(), siege.end());
-    ordre.insert(ordre.end(), {txtNPA, txtNbBelotes, txtNbCapots, txtNT});
+    if (ChaineBelote())
+        ordre.insert(ordre.end(), {txtNbBelotes, txtNbCapots, txtNPA, txtNT});
+    else
+        ordre.insert(ordre.end(), {txtNPA, txtNbBelotes, txtNbCapots, txtNT});
     ordre.insert(ordre.end(), autre.begin(), autre.end());
     ordre.insert(ordre.end(), {cmdAide1, cmdAide2});
     for (std::size_t i = 1; i < ordre.size(); ++i)
@@ -304,6 +297,22 @@ void frmSaiSco::OrdreTabulation()
 bool frmSaiSco::Belote() const
 {
     return m.TypeJeu.estBelote();
+}
+
+bool frmSaiSco::ChaineBelote() const
+{
+    return Belote() && m_modeScores;
+}
+
+// Shift+Tab on "&OK" goes back to the capots, the last box of the belote chain,
+// rather than to the table buttons that come before it among the buttons.
+bool frmSaiSco::focusNextPrevChild(bool suivant)
+{
+    if (!suivant && ChaineBelote() && focusWidget() == cmdOK) {
+        txtNbCapots->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(suivant);
 }
 
 int frmSaiSco::NbPlaces() const
@@ -354,7 +363,7 @@ void frmSaiSco::ValideNT()
 {
     if (txtNT->isReadOnly())
         PremiereBoite()->setFocus(Qt::TabFocusReason); // a table is open: its seats come next
-    else if (txtNT->text().isEmpty())
+    else if (!EntierSaisi(txtNT->text()))
         m.plateforme.bip();
     else
         ChargeEtOuvre();
@@ -362,7 +371,7 @@ void frmSaiSco::ValideNT()
 
 void frmSaiSco::ValideNJ(int place)
 {
-    if (ValeurNumerique(txtNJ[place]->text()) == 0) {
+    if (NombreSaisi(txtNJ[place]->text()) == 0) {
         m.plateforme.bip();
         return;
     }
@@ -376,10 +385,12 @@ void frmSaiSco::ValideNJ(int place)
 
 void frmSaiSco::ValideNPO(int place)
 {
-    if (txtNPO[place]->text().isEmpty())
+    if (!EntierSaisi(txtNPO[place]->text()))
         m.plateforme.bip();
     else if (place + 1 < NbPlaces())
         txtNPO[place + 1]->setFocus(Qt::TabFocusReason);
+    else if (ChaineBelote())
+        txtNbBelotes->setFocus(Qt::TabFocusReason);
     else
         txtNPA->setFocus(Qt::TabFocusReason);
 }
@@ -396,22 +407,18 @@ void frmSaiSco::ChargeEtOuvre()
 void frmSaiSco::ChargeTable()
 {
     m_erreurCharge = false;
-    const Emplacement e = ChercheTable(m, ValeurNumerique(txtNT->text()));
-    if (!e.trouvee && m_modeScores) {
-        m.AfficheErreur(u"Cette table n'a pas été constituée"_s);
+    const Emplacement e = ChercheTable(m, NombreSaisi(txtNT->text()));
+    if (!TableConstituee(m, e, m_modeScores)) {
+        // Nothing of the table shown before stays under the number refused.
         m_erreurCharge = true;
+        m_table = {};
+        VideTable();
+        Reprend(txtNT);
         return;
     }
     m_table = e;
     Saisie s = LitBoites();
-    if (e.trouvee) {
-        RemplitTable(m, e.PosTable, s, m_modeScores);
-    } else {
-        // A new table: its seats and its belote details start empty.
-        s.NJ = s.Nom = s.NPO = {};
-        s.NbBelotes.clear();
-        s.NbCapots.clear();
-    }
+    RemplitTable(m, e, s, m_modeScores);
     AfficheSaisie(s);
     if (Belote() && m_modeScores)
         CalculTotalBase();
@@ -436,14 +443,14 @@ void frmSaiSco::OuvreTable()
 int frmSaiSco::ControleJoueur(int place)
 {
     const ControleSiege c = ::ControleJoueur(m, LitBoites(), place);
-    if (c.ligne != -1)
-        txtNom[place]->setText(NomEntrant(m, c.ligne));
+    // The name shown is always that of the number beside it, or none.
+    txtNom[place]->setText(c.ligne != -1 ? NomEntrant(m, c.ligne) : QString());
     if (c.refus == ControleSiege::Aucun)
         return 0;
     m.AfficheErreur(c.message);
     if (c.refus == ControleSiege::Inconnu)
         txtNJ[place]->clear();
-    txtNJ[place]->setFocus(Qt::OtherFocusReason);
+    Reprend(txtNJ[place]);
     return 1;
 }
 
@@ -454,11 +461,11 @@ bool frmSaiSco::ControlePoints()
         CalculTotalPoints();
         CalculTotalControleBelote();
     }
-    const auto refus = RefusPoints(m, LitBoites(), Entier32(ValeurNumerique(txtControleTotal->text())));
+    const auto refus = RefusPoints(m, LitBoites(), NombreSaisi(txtControleTotal->text()));
     if (!refus)
         return true;
     m.AfficheErreur(*refus);
-    txtNPO[0]->setFocus(Qt::OtherFocusReason);
+    Reprend(txtNPO[0]);
     return false;
 }
 
@@ -467,30 +474,31 @@ void frmSaiSco::OK()
     lblMsg->clear();
     m_erreurOK = false;
     const Saisie s = LitBoites();
-    if (s.NT.isEmpty() && std::all_of(s.NJ.begin(), s.NJ.end(), [](const QString &n) { return n.isEmpty(); })) {
+    const auto vide = [](const QString &boite) { return !EntierSaisi(boite); };
+    if (vide(s.NT) && std::all_of(s.NJ.begin(), s.NJ.end(), vide)) {
         close();
         return;
     }
-    if (ValeurNumerique(s.NT) == 0) {
+    if (NombreSaisi(s.NT) == 0) {
         m.plateforme.bip();
         lblMsg->setText(u"N° DE TABLE NON RENSEIGNE !"_s);
-        txtNT->setFocus(Qt::OtherFocusReason);
+        Reprend(txtNT);
         m_erreurOK = true;
         return;
     }
-    if (s.NJ[0].isEmpty()) {
+    if (vide(s.NJ[0])) {
         ChargeEtOuvre();
         return;
     }
     // A seat left empty takes the focus; the table waits, unsaved.
     for (int k = 0; k < NbPlaces(); ++k) {
         QLineEdit *boite = m_modeScores ? txtNPO[k] : txtNJ[k];
-        if (boite->text().isEmpty()) {
-            boite->setFocus(Qt::OtherFocusReason);
+        if (vide(boite->text())) {
+            Reprend(boite);
             return;
         }
     }
-    if (m_modeScores && ValeurNumerique(s.NPA) == 0)
+    if (m_modeScores && NombreSaisi(s.NPA) == 0)
         txtNPA->setText(NbPartiesManche(m));
     // A refused entrant or points keep the organiser on this table.
     if (!m_modeScores)
@@ -513,7 +521,8 @@ void frmSaiSco::Naviguer(Navigation sens)
 {
     if (m.NbScores() == 0)
         return;
-    if (!txtNT->text().isEmpty()) {
+    // The table shown is saved first; a number refused at loading holds no table to save.
+    if (!txtNT->text().isEmpty() && !m_erreurCharge) {
         OK();
         if (m_erreurOK)
             return;
@@ -549,7 +558,16 @@ void frmSaiSco::Nouveau()
 
 void frmSaiSco::Effacer()
 {
-    for (QLineEdit *boite : {txtNT, txtNPA, txtTotal, txtNbBelotes, txtNbCapots, txtTotBel, txtControleTotal})
+    txtNT->clear();
+    VideTable();
+    lblMsg->clear();
+    txtNT->setFocus(Qt::OtherFocusReason);
+}
+
+// Every box of the table but its number emptied, and back to the choice of a table.
+void frmSaiSco::VideTable()
+{
+    for (QLineEdit *boite : {txtNPA, txtTotal, txtNbBelotes, txtNbCapots, txtTotBel, txtControleTotal})
         boite->clear();
     for (int k = 0; k < 4; ++k)
         for (QLineEdit *boite : {txtNJ[k], txtNom[k], txtNPO[k]})
@@ -558,8 +576,6 @@ void frmSaiSco::Effacer()
     VerrouTable();
     cmdSuppTb->setEnabled(false);
     cmdSuppSc->setEnabled(false);
-    lblMsg->clear();
-    txtNT->setFocus(Qt::OtherFocusReason);
 }
 
 // A table can be deleted while it has no score; its scores erased once it has some.
@@ -586,7 +602,7 @@ void frmSaiSco::SupprimerTable()
 {
     lblMsg->clear();
     if (!Confirme(u"Voulez-vous réellement supprimer cette table ?"_s)
-        || !SupprimeTable(m, ValeurNumerique(txtNT->text())))
+        || !SupprimeTable(m, NombreSaisi(txtNT->text())))
         return;
     Effacer();
     lblMsg->setText(u"TABLE SUPPRIMEE !"_s);

@@ -42,6 +42,9 @@ public:
     QPushButton *cmdSuppTb, *cmdSuppTbS, *cmdSuppSc, *cmdSuppScS;
     QPushButton *cmdAide1, *cmdAide2;
 
+protected:
+    bool focusNextPrevChild(bool suivant) override;
+
 private:
     QLayout *CreeTable();
     QWidget *CreeBelotes();
@@ -51,6 +54,8 @@ private:
     void OrdreTabulation();
 
     bool Belote() const;
+    // Belote score mode: Enter leads from the points to the belotes, the capots and "&OK".
+    bool ChaineBelote() const;
     int NbPlaces() const;
     Saisie LitBoites() const;
     void AfficheSaisie(const Saisie &s);
@@ -69,6 +74,7 @@ private:
     void Naviguer(Navigation sens);
     void Nouveau();
     void Effacer();
+    void VideTable();
 
     // Enabling of the deletion buttons: the table shown, then the round.
     void EtatSuppressionTable();

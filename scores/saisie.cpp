@@ -6,10 +6,11 @@
 
 namespace {
 
-// A box of the table as a cell: its number, or the empty text when empty.
+// A box of the table as a cell: its number, or the empty text when it holds none.
 Cellule Valeur(const QString &boite)
 {
-    return boite.isEmpty() ? Cellule(QString()) : Cellule(ValeurNumerique(boite));
+    const std::optional<int> n = EntierSaisi(boite);
+    return n ? Cellule(*n) : Cellule(QString());
 }
 
 QString Boite(const Cellule &c)
@@ -26,12 +27,27 @@ QString NomEntrant(const Modele &m, int ligne)
     return nom + (m.TypeJeu.estEquipes() ? QStringLiteral(" / ") : QStringLiteral(" ")) + prenom;
 }
 
-void RemplitTable(Modele &m, int pos, Saisie &s, bool modeScores)
+bool TableConstituee(Modele &m, const Emplacement &e, bool modeScores)
 {
-    if (!m.Scores(ColScore::Parties, pos).estVide())
+    if (e.trouvee || !modeScores)
+        return true;
+    m.AfficheErreur(QStringLiteral("Cette table n'a pas été constituée"));
+    return false;
+}
+
+void RemplitTable(Modele &m, const Emplacement &e, Saisie &s, bool modeScores)
+{
+    const int pos = e.PosTable;
+    if (e.trouvee && !m.Scores(ColScore::Parties, pos).estVide())
         s.NPA = TexteNombre(m.Scores(ColScore::Parties, pos).nombre());
-    else if (modeScores)
-        s.NPA = NbPartiesManche(m);
+    else
+        s.NPA = modeScores ? NbPartiesManche(m) : QString();
+    if (!e.trouvee) {
+        s.NJ = s.Nom = s.NPO = {};
+        s.NbBelotes.clear();
+        s.NbCapots.clear();
+        return;
+    }
     for (int k = 0; k < m.NbParTable(); ++k) {
         const double numero = m.Scores(ColScore::Joueur, pos + k).nombre();
         s.NJ[k] = TexteNombre(numero);
@@ -52,10 +68,10 @@ void RemplitTable(Modele &m, int pos, Saisie &s, bool modeScores)
 ControleSiege ControleJoueur(const Modele &m, const Saisie &s, int place)
 {
     ControleSiege c;
-    const double numero = ValeurNumerique(s.NJ[place]);
-    const QString texteNumero = TexteNombre(numero);
+    const int numero = NombreSaisi(s.NJ[place]);
+    const QString texteNumero = QString::number(numero);
     for (int k = 0; k < m.NbParTable(); ++k) {
-        if (k != place && !s.NJ[k].isEmpty() && ValeurNumerique(s.NJ[k]) == numero) {
+        if (k != place && EntierSaisi(s.NJ[k]) == numero) {
             c.refus = ControleSiege::DejaALaTable;
             c.message = QStringLiteral("Vous avez déjà inscrit le joueur ") + texteNumero
                         + QStringLiteral(" à cette table.");
@@ -68,7 +84,7 @@ ControleSiege ControleJoueur(const Modele &m, const Saisie &s, int place)
         c.message = QStringLiteral("Le joueur n° ") + s.NJ[place] + QStringLiteral(" n'existe pas.");
         return c;
     }
-    const double table = ValeurNumerique(s.NT);
+    const int table = NombreSaisi(s.NT);
     for (int i = 1; i <= m.NbScores(); ++i) {
         if (m.Scores(ColScore::Manche, i).nombre() == m.MancheCourante
             && m.Scores(ColScore::Joueur, i).nombre() == numero && m.Scores(ColScore::Table, i).nombre() != table) {
@@ -83,9 +99,11 @@ ControleSiege ControleJoueur(const Modele &m, const Saisie &s, int place)
 
 bool EnregTable(Modele &m, const Saisie &s, Emplacement &e, bool modeScores)
 {
+    const Emplacement place = ChercheTable(m, NombreSaisi(s.NT));
+    if (!TableConstituee(m, place, modeScores))
+        return false;
     const Sablier sablier(m.plateforme);
     const int n = m.NbParTable();
-    const Emplacement place = ChercheTable(m, ValeurNumerique(s.NT));
     TableCellules scores = m.Scores;
     if (!place.trouvee)
         for (int k = 0; k < n; ++k)
@@ -93,9 +111,9 @@ bool EnregTable(Modele &m, const Saisie &s, Emplacement &e, bool modeScores)
     for (int k = 0; k < n; ++k) {
         const int r = place.PosTable + k;
         scores(ColScore::Manche, r) = m.MancheCourante;
-        scores(ColScore::Table, r) = ValeurNumerique(s.NT);
+        scores(ColScore::Table, r) = NombreSaisi(s.NT);
         scores(ColScore::Parties, r) = Valeur(s.NPA);
-        scores(ColScore::Joueur, r) = ValeurNumerique(s.NJ[k]);
+        scores(ColScore::Joueur, r) = NombreSaisi(s.NJ[k]);
         scores(ColScore::Points, r) = Valeur(s.NPO[k]);
         scores(ColScore::Belotes, r) = Valeur(s.NbBelotes);
         scores(ColScore::Capots, r) = Valeur(s.NbCapots);

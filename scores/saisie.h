@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scores/tables.h"
+#include "store/texte.h"
 
 #include <QString>
 #include <array>
@@ -17,14 +18,27 @@ struct Saisie
     QString NbBelotes, NbCapots;
 };
 
+// The number a box holds, read by the one rule of the number boxes; 0 when
+// it holds none (empty, a minus sign alone, anything but a whole number).
+inline int NombreSaisi(const QString &boite)
+{
+    return EntierSaisi(boite).value_or(0);
+}
+
 // Name of an entrant as the window shows it: name and first name, or the two
 // members of a team joined by " / ".
 QString NomEntrant(const Modele &m, int ligne);
 
-// Fills the seats, the deals and the belote boxes from the table that begins
-// at row `pos`. Deals not given take the round's number in score mode. An
-// entrant missing from Joueurs stops the program.
-void RemplitTable(Modele &m, int pos, Saisie &s, bool modeScores);
+// Score mode works only on the tables already composed: it never creates one.
+// False, after the error box, for a table missing from Scores in score mode.
+bool TableConstituee(Modele &m, const Emplacement &e, bool modeScores);
+
+// Fills the seats, the deals and the belote boxes from the table found at `e`,
+// or empties them for a new table. Deals not given take the round's number in
+// score mode and stay empty in composition mode, so that a table never keeps
+// the deals of the one shown before. An entrant missing from Joueurs stops
+// the program.
+void RemplitTable(Modele &m, const Emplacement &e, Saisie &s, bool modeScores);
 
 // ControleJoueur: whether the entrant typed at a seat (0 to 3) may sit there.
 struct ControleSiege
@@ -41,6 +55,7 @@ ControleSiege ControleJoueur(const Modele &m, const Saisie &s, int place);
 // that Scores stays in round then table order), writes the scores file,
 // recomputes the ranking when the options ask for it and refreshes the round
 // status. The place is searched again, since other windows may have changed
-// Scores since the table was loaded; `e` receives it. When the file cannot be
-// written, Scores stays as it was and the result is false.
+// Scores since the table was loaded; `e` receives it. Score mode refuses a
+// table missing from Scores (TableConstituee). When the table is refused or
+// the file cannot be written, Scores stays as it was and the result is false.
 bool EnregTable(Modele &m, const Saisie &s, Emplacement &e, bool modeScores);

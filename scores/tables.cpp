@@ -78,12 +78,12 @@ std::optional<int> TableVoisine(const Modele &m, Navigation sens, const QString 
     const std::optional<int> derniere = RechDernTable(m);
     if (!derniere)
         return std::nullopt;
-    const int affichee = int(ValeurNumerique(tableAffichee));
+    const std::optional<int> affichee = EntierSaisi(tableAffichee);
     switch (sens) {
     case Navigation::Precedente:
-        return tableAffichee.isEmpty() ? *derniere : std::max(affichee - 1, 1);
+        return affichee ? std::max(*affichee - 1, 1) : *derniere;
     case Navigation::Suivante:
-        return std::min(affichee + 1, *derniere);
+        return std::min(affichee.value_or(0) + 1, *derniere);
     default:
         return derniere;
     }

@@ -15,8 +15,8 @@ Somme SommePoints(const Modele &m, const Saisie &s)
 {
     Somme somme;
     for (int k = 0; k < m.NbParTable(); ++k) {
-        somme.total += ValeurNumerique(s.NPO[k]);
-        somme.complete = somme.complete && !s.NPO[k].isEmpty();
+        somme.total += NombreSaisi(s.NPO[k]);
+        somme.complete = somme.complete && EntierSaisi(s.NPO[k]);
     }
     return somme;
 }
@@ -34,7 +34,7 @@ qint32 TotalPoints(const Modele &m, const Saisie &s)
 {
     qint32 total = 0;
     for (int k = 0; k < m.NbParTable(); ++k)
-        total = Entier32(double(total) + ValeurNumerique(s.NPO[k]));
+        total = Entier32(double(total) + NombreSaisi(s.NPO[k]));
     return total;
 }
 
@@ -45,7 +45,7 @@ int FacteurBelote(const Modele &m)
 
 qint32 TotalBase(const Modele &m, const QString &parties)
 {
-    return Entier32(double(FacteurBelote(m)) * ValeurNumerique(parties) * m.TotalBelote);
+    return Entier32(double(FacteurBelote(m)) * NombreSaisi(parties) * m.TotalBelote);
 }
 
 ControleBelote CalculControleBelote(const Modele &m, const Saisie &s, const QString &totalBase)
@@ -56,11 +56,11 @@ ControleBelote CalculControleBelote(const Modele &m, const Saisie &s, const QStr
     c.lblPtsCap = QStringLiteral("Nombre de capots à ") + TexteNombre(m.PtsCapot)
                   + QStringLiteral(" points dans la manche :");
     const int f = FacteurBelote(m);
-    const double belotes = ValeurNumerique(s.NbBelotes), capots = ValeurNumerique(s.NbCapots);
-    c.total = Entier32(ValeurNumerique(totalBase));
-    if (!s.NbBelotes.isEmpty())
+    const double belotes = NombreSaisi(s.NbBelotes), capots = NombreSaisi(s.NbCapots);
+    c.total = NombreSaisi(totalBase);
+    if (EntierSaisi(s.NbBelotes))
         c.total = Entier32(belotes * m.PtsBeloteRebelote * f + c.total);
-    if (!s.NbCapots.isEmpty())
+    if (EntierSaisi(s.NbCapots))
         c.total = Entier32(capots * m.PtsCapot * f + c.total);
     const QString x = QStringLiteral(" x "), plus = QStringLiteral("  +  ");
     c.expression = u'(' + TexteNombre(belotes) + x + TexteNombre(m.PtsBeloteRebelote) + plus + TexteNombre(capots)
@@ -74,7 +74,7 @@ std::optional<QString> RefusPoints(const Modele &m, const Saisie &s, qint32 cont
     const Somme somme = SommePoints(m, s);
     if (m.TypeJeu.estBelote()) {
         for (int k = 0; k < m.NbParTable(); ++k)
-            if (ValeurNumerique(s.NPO[k]) < 0)
+            if (NombreSaisi(s.NPO[k]) < 0)
                 return QStringLiteral("Des points négatifs ? A la belote ? Corrigez, merci !");
         if (m.TotalBelote != 0 && m.OptCtrlBal && somme.complete && somme.total != controle)
             return QStringLiteral("Le total des points n'est pas égal à ") + TexteNombre(controle)
