@@ -31,13 +31,6 @@ constexpr int HauteurLigne = HauteurLigneGrille;
 constexpr int LignesVisibles = 12;
 constexpr int ColonneActive = 4;
 
-QLineEdit *Boite(QWidget *parent, const QString &nom)
-{
-    auto *boite = Cree<QLineEdit>(nom, parent);
-    boite->setFixedWidth(60);
-    return boite;
-}
-
 } // namespace
 
 frmSaiMan::frmSaiMan(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Window), m(modele)
@@ -96,13 +89,13 @@ frmSaiMan::~frmSaiMan()
 QWidget *frmSaiMan::CreeSaisie()
 {
     auto *cadre = new QWidget(this);
-    txtNM = Boite(cadre, u"txtNM"_s);
+    txtNM = Cree<QLineEdit>(u"txtNM"_s, cadre);
     txtNM->setReadOnly(true); // filled by the program only
-    mskDeb = Boite(cadre, u"mskDeb"_s);
-    mskFin = Boite(cadre, u"mskFin"_s);
+    mskDeb = Cree<QLineEdit>(u"mskDeb"_s, cadre);
+    mskFin = Cree<QLineEdit>(u"mskFin"_s, cadre);
     for (QLineEdit *heure : {mskDeb, mskFin})
         heure->setInputMask(u"00:00;_"_s);
-    txtNPA = Boite(cadre, u"txtNPA"_s);
+    txtNPA = Cree<QLineEdit>(u"txtNPA"_s, cadre);
 
     auto *grille = new QGridLayout(cadre);
     const std::pair<const char16_t *, QLineEdit *> lignes[] = {
@@ -110,6 +103,7 @@ QWidget *frmSaiMan::CreeSaisie()
     for (int i = 0; i < 4; ++i) {
         grille->addWidget(new QLabel(QString::fromUtf16(lignes[i].first), cadre), i, 0);
         grille->addWidget(lignes[i].second, i, 1);
+        lignes[i].second->setFixedWidth(60);
     }
     grille->addWidget(new QLabel(u"Optionnel"_s, cadre), 1, 2, 2, 1);
     return cadre;

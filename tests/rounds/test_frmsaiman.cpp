@@ -109,8 +109,8 @@ private slots:
             QTest::keyClick(touche, sortie.endsWith("Entrée") ? Qt::Key_Enter : Qt::Key_Tab);
         }
         const auto stocke = [&] { return t->m.NbManches() < 3 ? "<rien>" : t->m.Manches(ColManche::Debut, 3).texte(); };
-        QTRY_COMPARE((focus() == "cmdOK" ? stocke() : b->displayText()) + ' ' + focus() + ' ' + QString::number(t->p.bips),
-                     resultat);
+        const auto obtenu = [&] { return QStringList{focus() == "cmdOK" ? stocke() : b->displayText(), focus()}; };
+        QTRY_COMPARE((obtenu() << QString::number(t->p.bips)).join(u' '), resultat);
     }
 
     // "&Nouvelle" then "&OK", a click on a round and "&OK", a click in
