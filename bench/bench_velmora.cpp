@@ -2,6 +2,7 @@
 // score rows) beside a 4-entrant one: the ranking printed from the command
 // line, run by turns, and the opening of each in the tournament window.
 // Run by hand: cmake --build build --target bench_velmora && build/bench_velmora
+// (build/bench_velmora --ecrit DIR only writes the largest tournament into DIR).
 #include "ranking/frmTarot1.h"
 #include "ranking/ouverture.h"
 #include "store/fichiers.h"
@@ -110,6 +111,11 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--ecrit") == 0) {
+        // Only writes the largest tournament into a folder, for profiling by hand.
+        Ecrit(QString::fromLocal8Bit(argv[2]), NbEntrants, NbLignesScores);
+        return 0;
+    }
     QTemporaryDir petit, grand;
     Ecrit(petit.path(), 4, 4);
     Ecrit(grand.path(), NbEntrants, NbLignesScores);

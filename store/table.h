@@ -1,7 +1,9 @@
 #pragma once
 
 #include "store/cellule.h"
+#include "store/memoire.h"
 #include <QtGlobal>
+#include <utility>
 #include <vector>
 
 // A table of cells addressed (column, row), column first as in every routine of
@@ -34,17 +36,13 @@ public:
     }
     void echangeLignes(int a, int b)
     {
-        // Plain copies share texts, and keep GCC from a false warning on swapping variants.
-        for (int c = 0; c < m_colonnes; ++c) {
-            const Cellule t = (*this)(c, a);
-            (*this)(c, a) = (*this)(c, b);
-            (*this)(c, b) = t;
-        }
+        for (int c = 0; c < m_colonnes; ++c)
+            std::swap((*this)(c, a), (*this)(c, b));
     }
 
 private:
     std::size_t index(int colonne, int ligne) const { return std::size_t(ligne) * m_colonnes + colonne; }
 
     int m_colonnes;
-    std::vector<Cellule> m_cellules;
+    std::vector<Cellule, AllocateurBlocs<Cellule>> m_cellules;
 };
