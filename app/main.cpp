@@ -11,6 +11,9 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -67,6 +70,12 @@ int main(int argc, char *argv[])
     if (!Prepare(argc, argv, commande, statut))
         return statut;
     if (!commande.rapport.isEmpty()) {
+#ifdef __GLIBC__
+        // A large tournament allocates its tables in a few big blocks; keeping
+        // them on the heap rather than in fresh mappings spares page faults.
+        mallopt(M_MMAP_THRESHOLD, 256 << 20);
+        mallopt(M_TRIM_THRESHOLD, 512 << 20);
+#endif
         QCoreApplication application(argc, argv);
         return ImprimeSansFenetre(commande);
     }

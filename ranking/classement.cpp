@@ -211,19 +211,26 @@ void TriShell(Modele &m, int colonne, Sens sens, Sens sens2, int n)
             if (departage)
                 cle2[r] = t(ColTabTri::Cle2, r).nombre();
         }
-        auto compare = [](double a, double b) { return (a > b) - (a < b); };
-        Shell(
-            n,
-            [&](int i, int k) {
-                const int c = compare(cle[i], cle[k]);
-                return c * signe > 0 || (c == 0 && departage && compare(cle2[i], cle2[k]) * signe2 > 0);
-            },
-            [&](int i, int k) {
-                std::swap(ordre[i], ordre[k]);
-                std::swap(cle[i], cle[k]);
-                if (departage)
-                    std::swap(cle2[i], cle2[k]);
-            });
+        auto echange = [&](int i, int k) {
+            std::swap(ordre[i], ordre[k]);
+            std::swap(cle[i], cle[k]);
+            if (departage)
+                std::swap(cle2[i], cle2[k]);
+        };
+        if (!departage && signe > 0) {
+            Shell(n, [&](int i, int k) { return cle[i] > cle[k]; }, echange);
+        } else if (!departage) {
+            Shell(n, [&](int i, int k) { return cle[i] < cle[k]; }, echange);
+        } else {
+            auto compare = [](double a, double b) { return (a > b) - (a < b); };
+            Shell(
+                n,
+                [&](int i, int k) {
+                    const int c = compare(cle[i], cle[k]);
+                    return c * signe > 0 || (c == 0 && compare(cle2[i], cle2[k]) * signe2 > 0);
+                },
+                echange);
+        }
     } else {
         std::vector<Cle> cles, cles2;
         cles.reserve(n + 1);

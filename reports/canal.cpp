@@ -1,6 +1,7 @@
 #include "reports/canal.h"
 #include "reports/docx.h"
 #include "store/modele.h"
+#include "store/texte.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,9 +48,26 @@ QString OuvreNouveauDocument(Modele &m, const QString &nom, const Document &docu
 
 } // namespace
 
+QByteArray ContenuTexte(const QStringList &lignes)
+{
+    qsizetype taille = 0;
+    for (const QString &ligne : lignes)
+        taille += ligne.size() + 2;
+    QByteArray contenu;
+    contenu.reserve(taille);
+    for (const QString &ligne : lignes)
+        contenu += VersCp1252(ligne) + "\r\n";
+    return contenu;
+}
+
 bool ImprimeTexte(Modele &m, const QString &fichier, const QStringList &lignes, bool ouvrirEditeur)
 {
-    if (!m.EcritLignes(fichier, lignes))
+    return ImprimeTexte(m, fichier, ContenuTexte(lignes), ouvrirEditeur);
+}
+
+bool ImprimeTexte(Modele &m, const QString &fichier, const QByteArray &contenu, bool ouvrirEditeur)
+{
+    if (!m.EcritFichier(fichier, contenu))
         return false;
     const QString chemin = QDir::toNativeSeparators(m.Chemin(fichier));
     if (ouvrirEditeur && !m.plateforme.editeTexte(chemin))
@@ -59,13 +77,13 @@ bool ImprimeTexte(Modele &m, const QString &fichier, const QStringList &lignes, 
     return true;
 }
 
-bool ImprimeRapport(Modele &m, Sortie sortie, const QString &nom, const std::function<QStringList()> &lignes,
+bool ImprimeRapport(Modele &m, Sortie sortie, const QString &nom, const std::function<QByteArray()> &contenu,
                     const std::function<Document()> &document)
 {
     const QString texte = nom + u".TXT"_s;
     switch (sortie) {
     case Sortie::FichierTexte:
-        return ImprimeTexte(m, texte, lignes(), false);
+        return ImprimeTexte(m, texte, contenu(), false);
     case Sortie::FichierDocument: {
         QString erreur;
         if (EcritDocx(Prepare(m, document), m.Chemin(nom + u".docx"_s), m.plateforme.maintenant(), &erreur))
@@ -82,5 +100,5 @@ bool ImprimeRapport(Modele &m, Sortie sortie, const QString &nom, const std::fun
             return true;
         m.AfficheErreur(erreur + u"\nLe rapport est écrit en fichier texte à la place."_s);
     }
-    return ImprimeTexte(m, texte, lignes());
+    return ImprimeTexte(m, texte, contenu());
 }

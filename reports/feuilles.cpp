@@ -320,14 +320,14 @@ bool ImprimeFeuilles(Modele &m, int table, Sortie sortie)
 {
     if (!PartiesRenseignees(m))
         return false;
-    const auto lignes = [&] {
+    const auto contenu = [&] {
         emit m.attente(QStringLiteral("Préparation du document ..."));
-        const QStringList feuilles = LignesFeuilles(m, table);
+        const QByteArray feuilles = ContenuTexte(LignesFeuilles(m, table));
         // The wait window goes before any box the writing may show.
         emit m.finAttente();
         return feuilles;
     };
-    return ImprimeRapport(m, sortie, QStringLiteral("FEUILLES"), lignes, [&] { return DocumentFeuilles(m, table); });
+    return ImprimeRapport(m, sortie, QStringLiteral("FEUILLES"), contenu, [&] { return DocumentFeuilles(m, table); });
 }
 
 void FeuillesDeMarque(Modele &m, ChoixFeuilles choix)

@@ -178,6 +178,6 @@ Document DocumentFiche(Modele &m, const Fiche &fiche)
 
 bool ImprimeFiche(Modele &m, const Fiche &fiche, Sortie sortie)
 {
-    return ImprimeRapport(m, sortie, QStringLiteral("FICHE"), [&] { return LignesFiche(m, fiche); },
+    return ImprimeRapport(m, sortie, QStringLiteral("FICHE"), [&] { return ContenuTexte(LignesFiche(m, fiche)); },
                           [&] { return DocumentFiche(m, fiche); });
 }

@@ -15,59 +15,77 @@ QStringList EnteteGrille(const Modele &m, const QDateTime &quand, int page)
     };
 }
 
-// The nine fields of a grid row: position, number, names, then the five
-// computed columns, where a cell without value gives 0. Each is appended to
-// the text `suivant()` gives, the next field's.
-template <typename Suivant>
-void ChampsJoueur(const Modele &m, int position, int r, Suivant &&suivant)
+// The fields of a grid row: position, number, names, then the five computed
+// columns, each two blanks after the previous one.
+constexpr int Largeurs[] = {3, 3, 15, 15, 3, 3, 6, 7, 7};
+constexpr int Largeur = 86;
+
+// One grid row in the bytes of the file, without its end: the margin, then
+// the fields, where a cell without value prints 0.
+void LigneJoueur(char (&ligne)[Largeur], const Modele &m, int position, int r)
 {
+    char *d = ligne;
+    const int *largeur = Largeurs;
+    auto champ = [&d, &largeur](const Cellule &valeur) {
+        d[0] = d[1] = ' ';
+        CadreOctets(d + 2, valeur, *largeur);
+        d += 2 + *largeur++;
+    };
     const TableCellules &j = m.Joueurs;
-    AjouteCadre(suivant(), position, 3);
-    AjouteCadre(suivant(), j(ColJoueur::Numero, r).nombre(), 3);
+    std::fill(d, d + 6, ' ');
+    d += 6;
+    champ(position);
+    champ(j(ColJoueur::Numero, r).nombre());
     for (int c : {ColJoueur::Nom, ColJoueur::Prenom}) {
         // Names print as texts, left-aligned, whatever their cells hold.
         const Cellule &nom = j(c, r);
-        if (nom.estNombre())
-            AjouteCadre(suivant(), Cellule(nom.texte()), 15);
-        else
-            AjouteCadre(suivant(), nom, 15);
+        champ(nom.estNombre() ? Cellule(nom.texte()) : nom);
     }
-    constexpr int largeurs[] = {3, 3, 6, 7, 7};
     for (int c = ColJoueur::Manches; c <= ColJoueur::MoyParties; ++c) {
         const double valeur = j(c, r).nombre();
-        AjouteCadre(suivant(), valeur == SansValeur ? 0.0 : valeur, largeurs[c - ColJoueur::Manches]);
+        champ(valeur == SansValeur ? 0.0 : valeur);
     }
 }
 
-// One line of GRILLE.TXT: the margin, then the fields two blanks apart.
-QString LigneJoueur(const Modele &m, int position, int r)
+void AjouteLigneJoueur(QByteArray &contenu, const Modele &m, int position, int r)
 {
-    // The largest tournament prints ten thousand of these lines: one string each.
-    QString ligne;
-    ligne.reserve(86);
-    ligne += Marge;
-    bool premier = true;
-    ChampsJoueur(m, position, r, [&]() -> QString & {
-        if (!premier)
-            ligne += QLatin1StringView("  ");
-        premier = false;
-        return ligne;
-    });
-    return ligne;
+    char ligne[Largeur];
+    LigneJoueur(ligne, m, position, r);
+    contenu.append(ligne, Largeur).append("\r\n");
 }
 
 } // namespace
 
-QStringList LignesGrille(const Modele &m)
+QByteArray ContenuGrille(const Modele &m)
 {
     const QDateTime quand = m.plateforme.maintenant();
-    QList<QStringList> lignes;
+    // The largest tournament prints ten thousand lines: they go straight to the file's bytes.
+    QByteArray contenu;
+    contenu.reserve(qsizetype(m.OrdreGrille.size()) * 100 + 1000);
+    auto entete = [&](int page) {
+        for (const QString &ligne : EnteteGrille(m, quand, page))
+            contenu += VersCp1252(ligne) + "\r\n";
+    };
+    // Each page starts with its header; after the header a page counts nine
+    // lines, and the header of the next page follows once it passes 60.
+    int page = 1, compte = 9;
+    entete(page);
     for (int i = 0; i < m.OrdreGrille.size(); ++i) {
         const int r = m.RechJoueur(m.OrdreGrille[i]);
-        if (r != -1)
-            lignes.append({LigneJoueur(m, i + 1, r)});
+        if (r == -1)
+            continue;
+        AjouteLigneJoueur(contenu, m, i + 1, r);
+        if (++compte > 60) {
+            entete(++page);
+            compte = 9;
+        }
     }
-    return Pagine([&](int page) { return EnteteGrille(m, quand, page); }, lignes, 60);
+    return contenu;
+}
+
+QStringList LignesGrille(const Modele &m)
+{
+    return DecoupeLignes(DepuisCp1252(ContenuGrille(m)));
 }
 
 Document DocumentGrille(Modele &m)
@@ -83,9 +101,16 @@ Document DocumentGrille(Modele &m)
     for (int i = 0; i < m.OrdreGrille.size(); ++i) {
         const int r = m.RechJoueur(m.OrdreGrille[i]);
         if (r != -1) {
+            // The cells hold the fields of the text line, padding included.
+            char ligne[Largeur];
+            LigneJoueur(ligne, m, i + 1, r);
             QList<CelluleDoc> cellules;
-            cellules.reserve(9);
-            ChampsJoueur(m, i + 1, r, [&]() -> QString & { return cellules.emplace_back().texte; });
+            cellules.reserve(std::size(Largeurs));
+            const char *d = ligne + 6;
+            for (int largeur : Largeurs) {
+                cellules.emplace_back().texte = DepuisCp1252(QByteArrayView(d + 2, largeur));
+                d += 2 + largeur;
+            }
             tableau.lignes.append(cellules);
         }
         avancement.avance();
@@ -104,6 +129,6 @@ bool ImprimeGrille(Modele &m, Sortie sortie)
         m.AfficheErreur(QStringLiteral("La grille est vide, il n'y a rien à imprimer."));
         return false;
     }
-    return ImprimeRapport(m, sortie, QStringLiteral("GRILLE"), [&] { return LignesGrille(m); },
+    return ImprimeRapport(m, sortie, QStringLiteral("GRILLE"), [&] { return ContenuGrille(m); },
                           [&] { return DocumentGrille(m); });
 }

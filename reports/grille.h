@@ -7,7 +7,9 @@
 
 class Modele;
 
-// GRILLE.TXT: the ranking in the order of the grid.
+// GRILLE.TXT: the ranking in the order of the grid, as the file holds it
+// (Windows-1252, CR LF), and as lines.
+QByteArray ContenuGrille(const Modele &m);
 QStringList LignesGrille(const Modele &m);
 
 // The ranking as a document: a landscape page, one table of nine columns

@@ -276,6 +276,6 @@ bool ImprimeListe(Modele &m, Liste liste, Sortie sortie)
         m.AfficheErreur(QStringLiteral("Le fichier de répartition est vide, il n'y a rien à imprimer."));
         return false;
     }
-    return ImprimeRapport(m, sortie, NomListe(liste), [&] { return LignesListe(m, liste); },
+    return ImprimeRapport(m, sortie, NomListe(liste), [&] { return ContenuTexte(LignesListe(m, liste)); },
                           [&] { return DocumentListe(m, liste); });
 }

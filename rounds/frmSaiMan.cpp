@@ -3,11 +3,12 @@
 #include "rounds/heures.h"
 #include "rounds/saisiemanche.h"
 #include "widgets/chaine.h"
-#include "widgets/clavier.h"
 #include "widgets/controles.h"
+#include "widgets/nombres.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QGridLayout>
@@ -29,21 +30,6 @@ constexpr int HauteurTitres = HauteurTitresGrille;
 constexpr int HauteurLigne = HauteurLigneGrille;
 constexpr int LignesVisibles = 12;
 constexpr int ColonneActive = 4;
-
-QLineEdit *Boite(QWidget *parent, const QString &nom)
-{
-    auto *boite = new QLineEdit(parent);
-    boite->setObjectName(nom);
-    boite->setFixedWidth(60);
-    return boite;
-}
-
-QLineEdit *BoiteHeure(QWidget *parent, const QString &nom)
-{
-    QLineEdit *boite = Boite(parent, nom);
-    boite->setInputMask(u"00:00;_"_s);
-    return boite;
-}
 
 } // namespace
 
@@ -70,11 +56,11 @@ frmSaiMan::frmSaiMan(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     for (QWidget *controle : std::initializer_list<QWidget *>{txtNM, Grid2, cmdFin})
         controle->setFocusPolicy(Qt::ClickFocus);
 
-    FiltreNumerique(txtNPA, &m.plateforme);
+    BoiteNombre(txtNPA, m.plateforme, 2);
     ChaineSaisie(txtNPA, mskDeb, [this] {
-        if (ControleParties(m, txtNPA->text()))
+        if (ControleParties(m, EntierSaisi(txtNPA->text())))
             return true;
-        txtNPA->setFocus();
+        RendClavier(txtNPA);
         return false;
     });
     ChaineSaisie(mskDeb, mskFin, [this] { return CompleteBoite(mskDeb); });
@@ -95,14 +81,21 @@ frmSaiMan::frmSaiMan(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     RemplitGrille();
 }
 
+frmSaiMan::~frmSaiMan()
+{
+    DetacheEnfants(this);
+}
+
 QWidget *frmSaiMan::CreeSaisie()
 {
     auto *cadre = new QWidget(this);
-    txtNM = Boite(cadre, u"txtNM"_s);
+    txtNM = Cree<QLineEdit>(u"txtNM"_s, cadre);
     txtNM->setReadOnly(true); // filled by the program only
-    mskDeb = BoiteHeure(cadre, u"mskDeb"_s);
-    mskFin = BoiteHeure(cadre, u"mskFin"_s);
-    txtNPA = Boite(cadre, u"txtNPA"_s);
+    mskDeb = Cree<QLineEdit>(u"mskDeb"_s, cadre);
+    mskFin = Cree<QLineEdit>(u"mskFin"_s, cadre);
+    for (QLineEdit *heure : {mskDeb, mskFin})
+        heure->setInputMask(u"00:00;_"_s);
+    txtNPA = Cree<QLineEdit>(u"txtNPA"_s, cadre);
 
     auto *grille = new QGridLayout(cadre);
     const std::pair<const char16_t *, QLineEdit *> lignes[] = {
@@ -110,6 +103,7 @@ QWidget *frmSaiMan::CreeSaisie()
     for (int i = 0; i < 4; ++i) {
         grille->addWidget(new QLabel(QString::fromUtf16(lignes[i].first), cadre), i, 0);
         grille->addWidget(lignes[i].second, i, 1);
+        lignes[i].second->setFixedWidth(60);
     }
     grille->addWidget(new QLabel(u"Optionnel"_s, cadre), 1, 2, 2, 1);
     return cadre;
@@ -119,6 +113,7 @@ QWidget *frmSaiMan::CreeBoutons()
 {
     auto *cadre = new QWidget(this);
     cmdOK = Bouton(cadre, u"cmdOK"_s, u"&OK"_s);
+    cmdOK->setAutoDefault(true); // Enter on it saves, as a click does
     cmdNouveau = Bouton(cadre, u"cmdNouveau"_s, u"&Nouvelle"_s);
     cmdSuppr = Bouton(cadre, u"cmdSuppr"_s, u"S&upprimer"_s);
     cmdImpr = Bouton(cadre, u"cmdImpr"_s, u"&Fichier"_s);
@@ -160,20 +155,18 @@ void frmSaiMan::CreeGrille()
 // cells are rewritten in place, so that the clicked cell stays current.
 void frmSaiMan::RemplitGrille()
 {
-    const int manches = m.MancheCourante == 0 ? 0 : m.NbManches();
-    Grid2->setRowCount(manches + 1);
-    for (int i = 1; i <= manches + 1; ++i) {
-        const bool manche = i <= manches;
-        const QString marque = i == m.MancheCourante ? u"X"_s : u" "_s;
+    const QList<QStringList> lignes = LignesGrilleManches(m);
+    Grid2->setRowCount(int(lignes.size()) + 1);
+    for (int i = 0; i <= lignes.size(); ++i) {
         for (int c = 0; c < 5; ++c) {
-            const QString texte = !manche ? QString() : c == ColonneActive ? marque : m.Manches(c + 1, i).texte();
-            if (QTableWidgetItem *cellule = Grid2->item(i - 1, c)) {
+            const QString texte = i < lignes.size() ? lignes[i][c] : QString();
+            if (QTableWidgetItem *cellule = Grid2->item(i, c)) {
                 cellule->setText(texte);
                 continue;
             }
             auto *cellule = new QTableWidgetItem(texte);
             cellule->setTextAlignment(Qt::AlignCenter);
-            Grid2->setItem(i - 1, c, cellule);
+            Grid2->setItem(i, c, cellule);
         }
     }
 }
@@ -192,18 +185,31 @@ void frmSaiMan::VideSaisie()
     txtNPA->clear();
 }
 
+void frmSaiMan::Affiche(const SaisieManche &saisie)
+{
+    txtNM->setText(QString::number(saisie.numero));
+    mskDeb->setText(saisie.debut);
+    mskFin->setText(saisie.fin);
+    txtNPA->setText(saisie.parties ? QString::number(*saisie.parties) : QString());
+}
+
+// A box may have taken the keyboard: the window takes it back for this control.
+void frmSaiMan::RendClavier(QWidget *controle)
+{
+    activateWindow();
+    controle->setFocus();
+}
+
 bool frmSaiMan::CompleteBoite(QLineEdit *boite)
 {
     QString heure = boite->displayText();
-    if (ValideHeure(m, heure)) {
-        boite->setText(heure);
-        return true;
-    }
-    if (heure != HeureVide) {
-        boite->setText(heure);
-        boite->setFocus();
-    }
-    return false;
+    const bool valide = ValideHeure(m, heure);
+    boite->setText(heure);
+    if (!valide)
+        RendClavier(boite);
+    else
+        activateWindow();
+    return valide;
 }
 
 bool frmSaiMan::eventFilter(QObject *objet, QEvent *evenement)
@@ -215,11 +221,12 @@ bool frmSaiMan::eventFilter(QObject *objet, QEvent *evenement)
     }
     // A time box the user leaves (click, Shift+Tab, a button's key) completes
     // as with Tab, the focus going where the user sent it. Tab itself is
-    // handled by the chain, which has completed the box before moving on.
+    // handled by the chain, which has completed the box before moving on, and
+    // "&OK" completes both boxes itself.
     if ((objet == mskDeb || objet == mskFin) && evenement->type() == QEvent::FocusOut) {
         auto *boite = static_cast<QLineEdit *>(objet);
         const Qt::FocusReason raison = static_cast<QFocusEvent *>(evenement)->reason();
-        if (boite->isEnabled()
+        if (boite->isEnabled() && QApplication::focusWidget() != cmdOK
             && (raison == Qt::MouseFocusReason || raison == Qt::BacktabFocusReason
                 || raison == Qt::ShortcutFocusReason))
             CompleteBoite(boite);
@@ -229,19 +236,22 @@ bool frmSaiMan::eventFilter(QObject *objet, QEvent *evenement)
 
 void frmSaiMan::OK()
 {
-    SaisieManche saisie{txtNM->text(), mskDeb->displayText(), mskFin->displayText(), txtNPA->text()};
+    const std::optional<int> parties = EntierSaisi(txtNPA->text());
+    SaisieManche saisie{EntierSaisi(txtNM->text()).value_or(0), mskDeb->displayText(), mskFin->displayText(), parties};
     const IssueOK issue = ValideManche(m, saisie);
     mskDeb->setText(saisie.debut);
     mskFin->setText(saisie.fin);
-    txtNPA->setText(saisie.parties);
+    if (saisie.parties != parties)
+        txtNPA->setText(QString::number(*saisie.parties));
     switch (issue.action) {
     case IssueOK::Fermer:
         close();
         break;
     case IssueOK::Refus:
         if (issue.champ != ChampManche::Aucun)
-            (issue.champ == ChampManche::Debut ? mskDeb : issue.champ == ChampManche::Fin ? mskFin : txtNPA)
-                ->setFocus();
+            RendClavier(issue.champ == ChampManche::Debut ? mskDeb
+                        : issue.champ == ChampManche::Fin ? mskFin
+                                                          : txtNPA);
         break;
     case IssueOK::Enregistree:
         RemplitGrille();
@@ -253,8 +263,7 @@ void frmSaiMan::OK()
 
 void frmSaiMan::Nouvelle()
 {
-    m.ModeNouveau = true;
-    txtNM->setText(QString::number(m.NbManches() + 1));
+    txtNM->setText(QString::number(NouvelleManche(m)));
     mskDeb->setText(HeureVide);
     mskFin->setText(HeureVide);
     ActiveSaisie(true);
@@ -263,22 +272,15 @@ void frmSaiMan::Nouvelle()
 
 void frmSaiMan::ClicGrille(int ligne, int colonne)
 {
-    const int r = ligne + 1;
-    if (r > m.NbManches())
-        return;
-    m.ModeNouveau = false;
-    if (!ChoisitManche(m, r))
+    const std::optional<SaisieManche> manche = ChoisitManche(m, ligne + 1);
+    if (!manche)
         return;
     RemplitGrille();
     if (colonne == ColonneActive) {
         VideSaisie();
         return;
     }
-    txtNM->setText(m.Manches(ColManche::Numero, r).texte());
-    mskDeb->setText(m.Manches(ColManche::Debut, r).texte());
-    mskFin->setText(m.Manches(ColManche::Fin, r).texte());
-    // Deals not given are read from the file as blanks.
-    txtNPA->setText(m.Manches(ColManche::Parties, r).texte().trimmed());
+    Affiche(*manche);
     ActiveSaisie(true);
     mskDeb->setFocus();
 }

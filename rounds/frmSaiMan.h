@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class Modele;
+struct SaisieManche;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -15,6 +16,7 @@ class frmSaiMan : public QWidget
     Q_OBJECT
 public:
     explicit frmSaiMan(Modele &m, QWidget *parent = nullptr);
+    ~frmSaiMan() override;
 
     QLineEdit *txtNM;
     QLineEdit *mskDeb;
@@ -38,6 +40,8 @@ private:
     void RemplitGrille();
     void ActiveSaisie(bool active);
     void VideSaisie();
+    void Affiche(const SaisieManche &saisie);
+    void RendClavier(QWidget *controle);
     // Completion of a time box; false when it stays where it is.
     bool CompleteBoite(QLineEdit *boite);
 

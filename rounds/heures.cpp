@@ -24,14 +24,15 @@ int Minutes(const QString &heure)
 
 QString CompleteHeure(const QString &heure)
 {
+    if (heure == HeureVide)
+        return heure;
     return Unites(heure.mid(0, 2)) + u':' + Unites(heure.mid(3, 2));
 }
 
 bool ControleHeure(Modele &m, QString &heure, QString &message)
 {
     message.clear();
-    const QString blanc = QStringLiteral("__");
-    if (heure.isEmpty() || heure == HeureVide || heure.mid(0, 2) == blanc || heure.mid(3, 2) == blanc)
+    if (heure.isEmpty() || heure == HeureVide)
         return true;
     const int h = Heures(heure), mn = Minutes(heure);
     if (h == 24 && mn == 0) {
@@ -50,10 +51,6 @@ bool ControleHeure(Modele &m, QString &heure, QString &message)
 
 bool ValideHeure(Modele &m, QString &heure)
 {
-    if (heure == HeureVide) {
-        m.plateforme.bip();
-        return false;
-    }
     heure = CompleteHeure(heure);
     QString message;
     if (ControleHeure(m, heure, message))

@@ -1,14 +1,31 @@
 #include "rounds/saisiemanche.h"
 #include "rounds/etatmanche.h"
-#include "rounds/heures.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
 #include <utility>
 
-bool ControleParties(Modele &m, const QString &parties)
+namespace {
+
+bool EnregManche(Modele &m, const SaisieManche &saisie)
 {
-    if (ValeurNumerique(parties) < 99)
+    const bool nouvelle = saisie.numero > m.NbManches();
+    if (!nouvelle && (m.MancheCourante < 1 || m.MancheCourante > m.NbManches()))
+        return false;
+    TableCellules manches = m.Manches;
+    const int r = nouvelle ? manches.ajouteLigne() : m.MancheCourante;
+    manches(ColManche::Numero, r) = r;
+    manches(ColManche::Debut, r) = saisie.debut;
+    manches(ColManche::Fin, r) = saisie.fin;
+    manches(ColManche::Parties, r) = saisie.parties ? QString::number(*saisie.parties) : QString();
+    return ChangeManches(m, manches, r);
+}
+
+} // namespace
+
+bool ControleParties(Modele &m, std::optional<int> parties)
+{
+    if (parties.value_or(0) < 99)
         return true;
     m.AfficheErreur(QStringLiteral("Le nombre de parties doit être inférieur à 99."));
     return false;
@@ -16,8 +33,11 @@ bool ControleParties(Modele &m, const QString &parties)
 
 IssueOK ValideManche(Modele &m, SaisieManche &saisie)
 {
+    // A time half typed is completed as leaving its box would have done.
+    saisie.debut = CompleteHeure(saisie.debut);
+    saisie.fin = CompleteHeure(saisie.fin);
     const bool sansDebut = saisie.debut == HeureVide, sansFin = saisie.fin == HeureVide;
-    if (ValeurNumerique(saisie.numero) == 0 && sansDebut && sansFin)
+    if (saisie.numero == 0 && sansDebut && sansFin)
         return {IssueOK::Fermer};
     if (sansDebut != sansFin) {
         const QString manque = sansDebut
@@ -28,8 +48,8 @@ IssueOK ValideManche(Modele &m, SaisieManche &saisie)
                         + QStringLiteral(" ou renseignés tous les deux."));
         return {IssueOK::Refus, ChampManche::Debut};
     }
-    if (ValeurNumerique(saisie.parties) == 0)
-        saisie.parties = QStringLiteral("1");
+    if (saisie.parties.value_or(0) == 0)
+        saisie.parties = 1;
     if (!ControleParties(m, saisie.parties))
         return {IssueOK::Refus, ChampManche::Parties};
     for (auto [heure, champ] : {std::pair{&saisie.debut, ChampManche::Debut}, {&saisie.fin, ChampManche::Fin}}) {
@@ -50,25 +70,34 @@ IssueOK ValideManche(Modele &m, SaisieManche &saisie)
     return {IssueOK::Enregistree};
 }
 
-bool EnregManche(Modele &m, const SaisieManche &saisie)
+int NouvelleManche(Modele &m)
 {
-    const bool nouvelle = ValeurNumerique(saisie.numero) > m.NbManches();
-    if (!nouvelle && (m.MancheCourante < 1 || m.MancheCourante > m.NbManches()))
-        return false;
-    TableCellules manches = m.Manches;
-    const int r = nouvelle ? manches.ajouteLigne() : m.MancheCourante;
-    manches(ColManche::Numero, r) = r;
-    manches(ColManche::Debut, r) = saisie.debut;
-    manches(ColManche::Fin, r) = saisie.fin;
-    manches(ColManche::Parties, r) = saisie.parties;
-    return ChangeManches(m, manches, r);
+    m.ModeNouveau = true;
+    return m.NbManches() + 1;
 }
 
-bool ChoisitManche(Modele &m, int r)
+std::optional<SaisieManche> ChoisitManche(Modele &m, int r)
 {
-    return ChangeManches(m, m.Manches, r);
+    if (r < 1 || r > m.NbManches())
+        return std::nullopt;
+    m.ModeNouveau = false;
+    if (!ChangeManches(m, m.Manches, r))
+        return std::nullopt;
+    // Deals not given are read from the file as blanks.
+    return SaisieManche{Entier16(m.Manches(ColManche::Numero, r).nombre()), m.Manches(ColManche::Debut, r).texte(),
+                        m.Manches(ColManche::Fin, r).texte(),
+                        EntierSaisi(m.Manches(ColManche::Parties, r).texte().trimmed())};
 }
 
+QList<QStringList> LignesGrilleManches(const Modele &m)
+{
+    QList<QStringList> lignes;
+    for (int r = 1; m.MancheCourante != 0 && r <= m.NbManches(); ++r)
+        lignes << QStringList{m.Manches(ColManche::Numero, r).texte(), m.Manches(ColManche::Debut, r).texte(),
+                              m.Manches(ColManche::Fin, r).texte(), m.Manches(ColManche::Parties, r).texte(),
+                              r == m.MancheCourante ? QStringLiteral("X") : QStringLiteral(" ")};
+    return lignes;
+}
 bool SupprimeManche(Modele &m)
 {
     const int derniere = m.NbManches();

@@ -3,42 +3,57 @@
 
 #include <cstring>
 
+static_assert(sizeof(Cellule) == 16, "a cell holds its short texts in 16 bytes");
+
 Cellule::Cellule(const QString &t)
 {
     // Characters the code page lacks become '?', as the file will hold them.
-    if (t.size() <= Court::Capacite) {
-        Court court;
-        court.taille = quint8(t.size());
+    if (t.size() <= Capacite) {
         for (qsizetype i = 0; i < t.size(); ++i)
-            court.octets[i] = char(CodeCp1252(t[i]));
-        m_valeur = court;
+            m_octets[i] = quint8(CodeCp1252(t[i]));
+        m_octets[PlaceTaille] = quint8(t.size());
+        m_octets[PlaceGenre] = quint8(Genre::Court);
     } else {
-        m_valeur = VersCp1252(t);
+        fixe(Genre::Long, new QByteArray(VersCp1252(t)));
     }
 }
 
 Cellule Cellule::depuisOctets(QByteArrayView octets)
 {
     Cellule c;
-    if (octets.size() <= Court::Capacite) {
-        Court court;
-        court.taille = quint8(octets.size());
-        if (!octets.isEmpty())
-            std::memcpy(court.octets, octets.data(), std::size_t(octets.size()));
-        c.m_valeur = court;
-    } else {
-        c.m_valeur = octets.toByteArray();
-    }
+    c.fixeOctets(octets);
     return c;
 }
 
-QByteArrayView Cellule::octets() const
+void Cellule::fixeOctets(QByteArrayView octets)
 {
-    if (const Court *court = std::get_if<Court>(&m_valeur))
-        return QByteArrayView(court->octets, court->taille);
-    if (const QByteArray *long_ = std::get_if<QByteArray>(&m_valeur))
-        return *long_;
-    return {};
+    if (octets.size() <= Capacite) {
+        if (!octets.isEmpty())
+            std::memcpy(m_octets, octets.data(), std::size_t(octets.size()));
+        m_octets[PlaceTaille] = quint8(octets.size());
+        m_octets[PlaceGenre] = quint8(Genre::Court);
+    } else {
+        fixe(Genre::Long, new QByteArray(octets.toByteArray()));
+    }
+}
+
+void Cellule::copie(const Cellule &autre)
+{
+    if (autre.genre() == Genre::Long)
+        fixe(Genre::Long, new QByteArray(*autre.valeur<QByteArray *>()));
+    else
+        std::memcpy(m_octets, autre.m_octets, sizeof m_octets);
+}
+
+void Cellule::prend(Cellule &autre)
+{
+    std::memcpy(m_octets, autre.m_octets, sizeof m_octets);
+    autre.m_octets[PlaceGenre] = quint8(Genre::Rien);
+}
+
+void Cellule::libereLong()
+{
+    delete valeur<QByteArray *>();
 }
 
 double Cellule::nombreTexte() const
@@ -48,8 +63,8 @@ double Cellule::nombreTexte() const
 
 QString Cellule::texte() const
 {
-    if (const double *n = std::get_if<double>(&m_valeur))
-        return TexteNombre(*n);
+    if (estNombre())
+        return TexteNombre(valeur<double>());
     return DepuisCp1252(octets());
 }
 

@@ -20,12 +20,18 @@ double LitNombre(const Caractere *texte, qsizetype n)
         ++i;
     auto chiffre = [&](qsizetype k) { return k < n && texte[k] >= '0' && texte[k] <= '9'; };
     // Whole numbers, by far the most common, are read in place.
+    const qsizetype premier = i;
+    quint64 petit = 0; // exact up to 18 digits
     double entier = 0;
-    bool chiffres = false;
     for (; chiffre(i); ++i) {
-        entier = entier * 10 + (texte[i] - '0');
-        chiffres = true;
+        if (i - premier < 18)
+            petit = petit * 10 + quint64(texte[i] - '0');
+        else
+            entier = (i - premier == 18 ? double(petit) : entier) * 10 + (texte[i] - '0');
     }
+    const bool chiffres = i > premier;
+    if (chiffres && i - premier <= 18)
+        entier = double(petit);
     if (i < n && texte[i] == '.' && chiffre(i + 1)) {
         for (++i; chiffre(i); ++i)
             ;
@@ -128,9 +134,34 @@ void AjouteCadre(QString &ligne, const Cellule &valeur, int largeur)
 {
     if (largeur <= 0)
         return;
-    const qsizetype debutChamp = ligne.size();
-    ligne.resize(debutChamp + largeur);
-    char16_t *d = reinterpret_cast<char16_t *>(ligne.data()) + debutChamp;
+    char16_t champ[256];
+    if (largeur > 256) {
+        ligne += Cadrer(valeur, largeur);
+        return;
+    }
+    CadreDans(champ, valeur, largeur);
+    ligne.append(reinterpret_cast<const QChar *>(champ), largeur);
+}
+
+void CadreOctets(char *d, const Cellule &valeur, int largeur)
+{
+    std::fill(d, d + largeur, ' ');
+    if (valeur.estVide())
+        return;
+    if (valeur.estNombre()) {
+        char16_t tampon[64];
+        char16_t *fin = tampon + 64;
+        const char16_t *debut = EcritNombre(valeur.nombre(), fin);
+        const qsizetype n = std::min<qsizetype>(fin - debut, largeur);
+        std::transform(fin - n, fin, d + largeur - n, [](char16_t c) { return char(c); });
+    } else {
+        const QByteArrayView octets = valeur.octets();
+        std::copy_n(octets.data(), std::min<qsizetype>(octets.size(), largeur), d);
+    }
+}
+
+void CadreDans(char16_t *d, const Cellule &valeur, int largeur)
+{
     std::fill(d, d + largeur, u' ');
     if (valeur.estVide())
         return;
@@ -151,9 +182,10 @@ void AjouteCadre(QString &ligne, const Cellule &valeur, int largeur)
 
 QString Cadrer(const Cellule &valeur, int largeur)
 {
-    QString champ;
-    champ.reserve(std::max(largeur, 0));
-    AjouteCadre(champ, valeur, largeur);
+    if (largeur <= 0)
+        return {};
+    QString champ(largeur, Qt::Uninitialized);
+    CadreDans(reinterpret_cast<char16_t *>(champ.data()), valeur, largeur);
     return champ;
 }
 
@@ -188,10 +220,9 @@ constexpr char16_t haut[32] = {
 
 } // namespace
 
-int CodeCp1252(QChar c)
+int CodeCp1252Haut(char16_t u)
 {
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) [[likely]]
+    if (u >= 0xA0 && u <= 0xFF)
         return u;
     for (int i = 0; i < 32; ++i)
         if (haut[i] == u)
@@ -199,9 +230,9 @@ int CodeCp1252(QChar c)
     return '?';
 }
 
-char16_t CaractereCp1252(uchar octet)
+char16_t CaractereCp1252Haut(uchar octet)
 {
-    return octet >= 0x80 && octet < 0xA0 ? haut[octet - 0x80] : char16_t(octet);
+    return octet < 0xA0 ? haut[octet - 0x80] : char16_t(octet);
 }
 
 QString DepuisCp1252(QByteArrayView octets)

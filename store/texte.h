@@ -36,6 +36,10 @@ QString TexteSigne(double n);
 QString Cadrer(const Cellule &valeur, int largeur);
 // The same field appended to a line, for the lines built by the thousand.
 void AjouteCadre(QString &ligne, const Cellule &valeur, int largeur);
+// The same field written at `d`, which has room for `largeur` characters.
+void CadreDans(char16_t *d, const Cellule &valeur, int largeur);
+// The same field in Windows-1252 bytes, for the files written straight from the cells.
+void CadreOctets(char *d, const Cellule &valeur, int largeur);
 // Text centred in w characters; the extra fill goes right (left fill = half, halves to even).
 // A text longer than the field is cut to the field.
 QString Centrer(const QString &texte, int largeur, QChar remplissage = QLatin1Char(' '));
@@ -47,9 +51,17 @@ QString SansEspaces(const QString &texte);
 QString DepuisCp1252(QByteArrayView octets);
 QByteArray VersCp1252(const QString &texte);
 // The character of a Windows-1252 byte.
-char16_t CaractereCp1252(uchar octet);
+char16_t CaractereCp1252Haut(uchar octet);
+inline char16_t CaractereCp1252(uchar octet)
+{
+    return octet < 0x80 ? char16_t(octet) : CaractereCp1252Haut(octet);
+}
 // Windows-1252 code of a character (63, '?', when it has none).
-int CodeCp1252(QChar c);
+int CodeCp1252Haut(char16_t u);
+inline int CodeCp1252(QChar c)
+{
+    return c.unicode() < 0x80 ? c.unicode() : CodeCp1252Haut(c.unicode());
+}
 // Whether every character of a text has a Windows-1252 code.
 bool EstCp1252(const QString &texte);
 // Compares two texts on their Windows-1252 codes.

@@ -1,318 +1,167 @@
-// The round schedule window driven by its controls, offscreen.
-#include "ranking/frmTarot1.h"
+// The round schedule window driven by its keys and clicks, offscreen; the
+// checks and the files themselves are the core test's.
 #include "rounds/frmSaiMan.h"
-#include "tournoi.h"
+#include "support/tournoi.h"
 
+#include <QApplication>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
 #include <memory>
 
 class TestFrmSaiMan : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TournoiTest> t;
+    std::unique_ptr<Tournoi> t;
     QPointer<frmSaiMan> w;
 
-    template <typename W = QLineEdit>
-    W *controle(const QString &nom)
-    {
-        auto *c = w->findChild<W *>(nom);
-        if (!c)
-            qFatal("no control %s", qPrintable(nom));
-        return c;
-    }
-    QTableWidget *grille() { return controle<QTableWidget>("Grid2"); }
-    QString cellule(int ligne, int colonne)
-    {
-        const QTableWidgetItem *c = grille()->item(ligne - 1, colonne);
-        return c ? c->text() : QString();
-    }
-    QStringList ligneGrille(int ligne)
+    QLineEdit *boite(const QString &nom) { return Controle<QLineEdit>(w, nom); }
+    QTableWidget *grille() { return Controle<QTableWidget>(w, "Grid2"); }
+    // The four boxes as shown, then the cells of the grid, all joined by "|".
+    QString textes()
     {
         QStringList textes;
-        for (int c = 0; c < 5; ++c)
-            textes << cellule(ligne, c);
-        return textes;
+        for (const char *nom : {"txtNM", "mskDeb", "mskFin", "txtNPA"})
+            textes << boite(nom)->displayText();
+        for (int i = 0; i < grille()->rowCount() * 5; ++i)
+            textes << CaseGrille(grille()->model(), i / 5 + 1, i % 5);
+        return textes.join(u'|');
     }
-    QString texte(const QString &nom) { return controle(nom)->displayText(); }
-    QWidget *focus() { return w->focusWidget(); }
-
-    void ouvre(int manches, int courante = -1)
+    QString focus() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "<aucun>"; }
+    void clic(const QString &nom) { QTest::mouseClick(Controle<QPushButton>(w, nom), Qt::LeftButton); }
+    void clicGrille(int ligne, int colonne)
     {
-        t->manches(manches, courante);
-        w = new frmSaiMan(t->m);
+        const QRect cellule = grille()->visualRect(grille()->model()->index(ligne - 1, colonne));
+        QTest::mouseClick(grille()->viewport(), Qt::LeftButton, {}, cellule.center());
+    }
+
+private slots:
+    // The window opens on two rounds, the second one current.
+    void init()
+    {
+        t = std::make_unique<Tournoi>();
+        // Every box takes the keyboard while it is open, as a modal box does.
+        t->p.pendantBoite = [] {
+            QWidget boite;
+            boite.show();
+            boite.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&boite));
+        };
+        w = new frmSaiMan(t->manches(2).m);
         w->show();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
     }
-    void clic(const QString &bouton) { QTest::mouseClick(controle<QPushButton>(bouton), Qt::LeftButton); }
-    void clicGrille(int ligne, int colonne)
-    {
-        const QRect rect = grille()->visualRect(grille()->model()->index(ligne - 1, colonne));
-        QTest::mouseClick(grille()->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-    // Types into a time box from a position of the "hh:mm" mask.
-    void tapeHeure(const QString &nom, int position, const QString &chiffres)
-    {
-        controle(nom)->setCursorPosition(position);
-        QTest::keyClicks(controle(nom), chiffres);
-    }
+    void cleanup() { delete w; }
 
-private slots:
-    void init() { t = std::make_unique<TournoiTest>(); }
-    void cleanup()
+    // After "&Nouvelle", what is typed in "Heure début" from its first place
+    // (or in "Nb parties" after "NPA"), and how the box is left: Tab, Enter,
+    // a click in "Nb parties", or "&OK" by a click, Alt+O or Enter on it, with
+    // the answer to the 24:00 question. resultat: the box, or the start time
+    // "&OK" stored; where the focus is; the beeps.
+    void touches_data()
     {
-        delete w;
-        t.reset();
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("sortie");
+        QTest::addColumn<QString>("resultat");
+        QTest::newRow("9 Tab") << "9" << "Tab" << "09:00 mskFin 0";
+        QTest::newRow("blank Tab") << "" << "Tab" << "__:__ mskFin 0";
+        QTest::newRow("blank Enter") << "" << "Entrée" << "__:__ mskFin 0";
+        QTest::newRow("blank click") << "" << "clic" << "__:__ txtNPA 0";
+        QTest::newRow("24:30 Enter") << "2430" << "Entrée" << "24:30 mskDeb 1";
+        QTest::newRow("24:30 click") << "2430" << "clic" << "24:30 mskDeb 1";
+        QTest::newRow("24:00 Tab Yes") << "2400" << "Tab Oui" << "23:59 mskFin 0";
+        QTest::newRow("24:00 click No") << "2400" << "clic Non" << "00:00 txtNPA 0";
+        QTest::newRow("9 click on OK") << "9" << "OK" << "09:00 cmdOK 0";
+        QTest::newRow("9 Alt+O") << "9" << "Alt+O" << "09:00 cmdOK 0";
+        QTest::newRow("9 Enter on OK") << "9" << "OK Entrée" << "09:00 cmdOK 0";
+        QTest::newRow("24:30 click on OK: one box") << "2430" << "OK" << "24:30 mskDeb 1";
+        QTest::newRow("23:5 after the end, OK, No") << "235" << "OK" << "23:05 mskDeb 0";
+        QTest::newRow("deals: letters and sign") << "NPA a7-" << "Entrée" << "7 mskDeb 2";
+        QTest::newRow("deals: two digits at most") << "NPA 005" << "Tab" << "00 mskDeb 1";
+        QTest::newRow("deals: 99") << "NPA 99" << "Entrée" << "99 txtNPA 1";
     }
-
-    void ouverture()
+    void touches()
     {
-        ouvre(2, 1);
-        QCOMPARE(w->windowTitle(), "Saisie horaires des manches");
-        for (const QString nom : {"mskDeb", "mskFin"})
-            QCOMPARE(texte(nom), "__:__");
-        QVERIFY(texte("txtNPA").isEmpty());
-        for (const QString nom : {"mskDeb", "mskFin", "txtNPA"})
-            QVERIFY(!controle(nom)->isEnabled());
-        const QStringList titres{"N° manche", "Heure début", "Heure fin", "Nb parties", "Manche active"};
-        const int largeurs[] = {53, 47, 47, 53, 53};
-        for (int c = 0; c < 5; ++c) {
-            QCOMPARE(grille()->horizontalHeaderItem(c)->text(), titres[c]);
-            QCOMPARE(grille()->columnWidth(c), largeurs[c]);
+        QFETCH(QString, tape);
+        QFETCH(QString, sortie);
+        QFETCH(QString, resultat);
+        t->p.reponses.enqueue(sortie.endsWith("Oui"));
+        clic("cmdNouveau");
+        boite("mskFin")->setText("23:00");
+        QLineEdit *b = boite(tape.startsWith("NPA") ? "txtNPA" : "mskDeb");
+        b->setFocus();
+        b->setCursorPosition(0);
+        QTest::keyClicks(b, tape.section(u' ', -1));
+        auto *ok = Controle<QPushButton>(w, "cmdOK");
+        if (sortie.startsWith("clic"))
+            QTest::mouseClick(boite("txtNPA"), Qt::LeftButton);
+        else if (sortie == "OK")
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else if (sortie == "Alt+O")
+            QTest::keyClick(b, Qt::Key_O, Qt::AltModifier); // "&OK" is clicked a moment later
+        else {
+            QWidget *touche = sortie == "OK Entrée" ? static_cast<QWidget *>(ok) : b;
+            touche->setFocus(); // without leaving the box as the user would
+            QTest::keyClick(touche, sortie.endsWith("Entrée") ? Qt::Key_Enter : Qt::Key_Tab);
         }
-        QCOMPARE(grille()->horizontalHeader()->height(), 32);
-        QCOMPARE(grille()->rowHeight(0), 15);
-        QCOMPARE(grille()->rowCount(), 3);
-        QCOMPARE(ligneGrille(1), (QStringList{"1", "20:00", "22:00", "5", "X"}));
-        QCOMPARE(ligneGrille(2), (QStringList{"2", "20:00", "22:00", "5", " "}));
-        QCOMPARE(ligneGrille(3), (QStringList{"", "", "", "", ""}));
+        const auto stocke = [&] { return t->m.NbManches() < 3 ? "<rien>" : t->m.Manches(ColManche::Debut, 3).texte(); };
+        const auto obtenu = [&] { return QStringList{focus() == "cmdOK" ? stocke() : b->displayText(), focus()}; };
+        QTRY_COMPARE((obtenu() << QString::number(t->p.bips)).join(u' '), resultat);
     }
 
-    // "&Nouvelle", the deals, the two times completed by Tab and Enter, "&OK".
-    void nouvelleAuClavier()
+    // "&Nouvelle" then "&OK", a click on a round and "&OK", a click in
+    // "Manche active" and below the rounds, the keys the grid ignores (a round
+    // is chosen by clicking), "S&upprimer", "&Fichier", then "&OK" with
+    // nothing typed, or "&Sortie", closes the window and it goes.
+    void parcours_data()
     {
-        ouvre(1);
+        QTest::addColumn<QString>("fin");
+        QTest::newRow("OK with nothing") << "cmdOK";
+        QTest::newRow("Sortie") << "cmdFin";
+    }
+    void parcours()
+    {
+        QFETCH(QString, fin);
+        QCOMPARE(w->windowTitle() + '/' + textes(),
+                 "Saisie horaires des manches/|__:__|__:__||1|20:00|22:00|5| |2|20:00|22:00|5|X|||||");
+        QVERIFY(!boite("mskDeb")->isEnabled() && !boite("mskFin")->isEnabled() && !boite("txtNPA")->isEnabled());
+        QString tailles;
+        for (int c = 0; c < 5; ++c)
+            tailles += QString::number(grille()->columnWidth(c)) + ' ';
+        QCOMPARE(tailles + QString::number(grille()->horizontalHeader()->height() * 100 + grille()->rowHeight(0)),
+                 "53 47 47 53 53 3215");
         clic("cmdNouveau");
-        QVERIFY(t->m.ModeNouveau);
-        QCOMPARE(texte("txtNM"), "2");
-        QCOMPARE(focus(), controle("txtNPA"));
-        QTest::keyClicks(controle("txtNPA"), "a7-");
-        QCOMPARE(texte("txtNPA"), "7");
-        QCOMPARE(t->p.bips, 2);
-        QTest::keyClick(controle("txtNPA"), Qt::Key_Tab);
-        QCOMPARE(focus(), controle("mskDeb"));
-        tapeHeure("mskDeb", 3, "45");
-        QTest::keyClick(controle("mskDeb"), Qt::Key_Tab);
-        QCOMPARE(texte("mskDeb"), "00:45");
-        QCOMPARE(focus(), controle("mskFin"));
-        tapeHeure("mskFin", 0, "9");
-        tapeHeure("mskFin", 3, "3");
-        QTest::keyClick(controle("mskFin"), Qt::Key_Return);
-        QCOMPARE(texte("mskFin"), "09:03");
-        QCOMPARE(focus(), controle("txtNPA"));
+        QTest::keyClicks(boite("txtNM"), "9"); // filled by the program only
+        QVERIFY(t->m.ModeNouveau && boite("mskFin")->isEnabled() && boite("txtNM")->text() == "3");
+        QTest::keyClicks(boite("txtNPA"), "7");
         clic("cmdOK");
-
-        QVERIFY(t->p.boites.isEmpty());
-        QCOMPARE(grille()->rowCount(), 3);
-        QCOMPARE(ligneGrille(1), (QStringList{"1", "20:00", "22:00", "5", " "}));
-        QCOMPARE(ligneGrille(2), (QStringList{"2", "00:45", "09:03", "7", "X"}));
-        QCOMPARE(t->lignes("M01.DAT"), (QStringList{" 1 20:00 22:00 5   ", " 2 00:45 09:03 7  X"}));
-        for (const QString nom : {"mskDeb", "mskFin", "txtNPA"})
-            QVERIFY(!controle(nom)->isEnabled());
-        QVERIFY(texte("txtNM").isEmpty());
-        QVERIFY(texte("txtNPA").isEmpty());
-        QCOMPARE(texte("mskDeb"), "__:__");
-    }
-
-    // A refused Tab or Enter leaves the focus where it is.
-    void chaineRefusee_data()
-    {
-        QTest::addColumn<QString>("boite");
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("empty start") << "mskDeb" << "" << "" << "__:__";
-        QTest::newRow("start 24:30") << "mskDeb" << "2430" << "Heure incorrecte !" << "24:30";
-        QTest::newRow("99 deals") << "txtNPA" << "99" << "Le nombre de parties doit être inférieur à 99." << "99";
-    }
-    void chaineRefusee()
-    {
-        QFETCH(QString, boite);
-        QFETCH(QString, tape);
-        QFETCH(QString, message);
-        QFETCH(QString, texte);
-        ouvre(1);
-        clic("cmdNouveau");
-        controle(boite)->setFocus();
-        controle(boite)->setCursorPosition(0);
-        QTest::keyClicks(controle(boite), tape);
-        QTest::keyClick(controle(boite), Qt::Key_Enter);
-        QCOMPARE(focus(), controle(boite));
-        QCOMPARE(this->texte(boite), texte);
-        QCOMPARE(t->p.dernierTexte(), message);
-        QCOMPARE(t->p.bips, 1);
-    }
-
-    // Leaving a time box completes it without moving the focus again; a
-    // wrong time brings the focus back.
-    void quitteHeure_data()
-    {
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<bool>("oui");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("retour");
-        QTest::addColumn<int>("bips");
-        QTest::newRow("single digits") << "7_:3_" << false << "07:03" << "" << false << 0;
-        QTest::newRow("24:00 Yes") << "24:00" << true << "23:59" << "24 heures, ça n'existe pas ! Choisissez ... "
-                                                                   "23:59 (Oui) ou 00:00 (Non)"
-                                   << false << 0;
-        QTest::newRow("24:30") << "24:30" << false << "24:30" << "Heure incorrecte !" << true << 1;
-        QTest::newRow("nothing typed") << "__:__" << false << "__:__" << "" << false << 1;
-    }
-    void quitteHeure()
-    {
-        QFETCH(QString, tape);
-        QFETCH(bool, oui);
-        QFETCH(QString, texte);
-        QFETCH(QString, message);
-        QFETCH(bool, retour);
-        QFETCH(int, bips);
-        ouvre(1);
-        t->p.reponses.enqueue(oui);
-        clic("cmdNouveau");
-        controle("mskDeb")->setFocus();
-        controle("mskDeb")->setText(tape);
-        QTest::mouseClick(controle("txtNPA"), Qt::LeftButton);
-        QCOMPARE(this->texte("mskDeb"), texte);
-        QCOMPARE(t->p.dernierTexte(), message);
-        QCOMPARE(focus(), controle(retour ? "mskDeb" : "txtNPA"));
-        QCOMPARE(t->p.bips, bips);
-    }
-
-    void clicSurManche()
-    {
-        ouvre(3);
-        t->m.Manches(4, 1) = "  "; // deals not given, as read from the file
+        QCOMPARE(textes(), "|__:__|__:__||1|20:00|22:00|5| |2|20:00|22:00|5| |3|__:__|__:__|7|X|||||");
+        QVERIFY(!boite("txtNPA")->isEnabled());
+        t->m.Manches(ColManche::Parties, 1) = "8 "; // as read from the file
         clicGrille(1, 1);
-        QVERIFY(!t->m.ModeNouveau);
-        QCOMPARE(t->m.MancheCourante, 1);
-        QCOMPARE(texte("txtNM"), "1");
-        QCOMPARE(texte("mskDeb"), "20:00");
-        QCOMPARE(texte("mskFin"), "22:00");
-        QVERIFY(texte("txtNPA").isEmpty());
-        QCOMPARE(focus(), controle("mskDeb"));
-        QCOMPARE(cellule(1, 4), "X");
-        QCOMPARE(cellule(3, 4), " ");
-        QCOMPARE(t->lignes("M01.DAT").first(), " 1 20:00 22:00    X");
-
-        // In the "Manche active" column the click only moves the "X".
-        clicGrille(2, 4);
-        QCOMPARE(t->m.MancheCourante, 2);
-        QCOMPARE(cellule(1, 4), " ");
-        QCOMPARE(cellule(2, 4), "X");
-        QVERIFY(texte("txtNM").isEmpty());
-        QCOMPARE(texte("mskDeb"), "__:__");
-        QCOMPARE(texte("mskFin"), "__:__");
-        QVERIFY(texte("txtNPA").isEmpty());
-
-        // The trailing empty row is no round.
-        clicGrille(4, 1);
-        QCOMPARE(t->m.MancheCourante, 2);
-        QVERIFY(texte("txtNM").isEmpty());
-    }
-
-    // Saving a round loaded by a click makes it the active round.
-    void modifieManche()
-    {
-        ouvre(2);
-        clicGrille(1, 2);
-        controle("mskFin")->setText("23:15");
+        QCOMPARE(textes().left(17) + focus() + QString::number(t->m.ModeNouveau), "1|20:00|22:00|8|1mskDeb0");
+        boite("mskFin")->setText("23:15");
         clic("cmdOK");
-        QCOMPARE(t->lignes("M01.DAT"), (QStringList{" 1 20:00 23:15 5  X", " 2 20:00 22:00 5   "}));
-        QCOMPARE(ligneGrille(1), (QStringList{"1", "20:00", "23:15", "5", "X"}));
-    }
-
-    void touchesGrille()
-    {
-        ouvre(3);
-        clicGrille(2, 0);
-        QCOMPARE(grille()->currentRow(), 1);
-        grille()->setFocus();
+        clicGrille(2, 4);
+        clicGrille(4, 1); // below the rounds
         for (const Qt::Key touche : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown,
-                                     Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Right}) {
+                                     Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Right})
             QTest::keyClick(grille(), touche);
-            QCOMPARE(grille()->currentRow(), 1);
-            QCOMPARE(grille()->currentColumn(), 0);
-        }
-    }
-
-    void supprime()
-    {
-        ouvre(2);
-        t->table(2, 1, 4);
+        QCOMPARE(grille()->currentIndex(), grille()->model()->index(3, 1));
+        QCOMPARE(textes(), "|__:__|__:__||1|20:00|23:15|8| |2|20:00|22:00|5|X|3|__:__|__:__|7| |||||");
         t->p.reponses.enqueue(true);
-        clicGrille(2, 1);
+        clicGrille(3, 1);
         clic("cmdSuppr");
-        QCOMPARE(t->m.NbManches(), 1);
-        QCOMPARE(t->m.NbScores(), 0);
-        QCOMPARE(grille()->rowCount(), 2);
-        QCOMPARE(cellule(1, 4), "X");
-        QVERIFY(texte("txtNM").isEmpty());
-        QCOMPARE(texte("mskDeb"), "__:__");
-    }
-
-    void fichier()
-    {
-        ouvre(2);
+        QCOMPARE(textes(), "|__:__|__:__||1|20:00|23:15|8| |2|20:00|22:00|5|X|||||");
         clic("cmdImpr");
         QCOMPARE(t->p.textesEdites, QStringList{t->m.Chemin("MANCHES.TXT")});
-        QCOMPARE(t->lignes("MANCHES.TXT").size(), 15);
-    }
-
-    // "&Sortie", or "&OK" with nothing typed, closes the window and it goes.
-    void ferme_data()
-    {
-        QTest::addColumn<QString>("bouton");
-        QTest::newRow("Sortie") << "cmdFin";
-        QTest::newRow("OK with nothing") << "cmdOK";
-    }
-    void ferme()
-    {
-        QFETCH(QString, bouton);
-        ouvre(1);
-        clic(bouton);
+        clic(fin);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
-        QVERIFY(t->p.boites.isEmpty());
-    }
-
-    // From the tournament window: one schedule at a time, and its changes
-    // reach the round panel at once.
-    void depuisTournoi()
-    {
-        t->manches(1);
-        frmTarot1 tournoi(t->m);
-        tournoi.show();
-        auto *manches = tournoi.findChild<QPushButton *>("cmdManches");
-        QTest::mouseClick(manches, Qt::LeftButton);
-        QTest::mouseClick(manches, Qt::LeftButton);
-        const auto fenetres = tournoi.findChildren<frmSaiMan *>();
-        QCOMPARE(fenetres.size(), 1);
-        w = fenetres.first();
-        QVERIFY(w->isVisible());
-        clic("cmdNouveau");
-        clic("cmdOK");
-        QCOMPARE(tournoi.findChild<QLabel *>("pnlManche4")->text(), "Manche  2");
-        QCOMPARE(tournoi.findChild<QLabel *>("pnlManche1")->text(), "__:__ / __:__");
-        delete w;
+        QVERIFY(w.isNull() && t->p.boites.size() == 1);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QSet>
+#include <functional>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -38,6 +39,8 @@ public:
     QQueue<double> hasards;
     // What the pointer was each time a box came up.
     QList<bool> sablierSousBoite;
+    // Called while each box is open: a window test makes it take the keyboard, as a modal box does.
+    std::function<void()> pendantBoite;
     // Whether the desktop finds an application for documents and text files.
     bool applicationTrouvee = true;
     int largeur = 1024;
@@ -58,11 +61,15 @@ public:
     {
         boites.append({icone, titre, texte});
         sablierSousBoite << (sablierProfondeur > 0);
+        if (pendantBoite)
+            pendantBoite();
     }
     bool question(const QString &titre, const QString &texte, bool ouiParDefaut) override
     {
         boites.append({Icone::Question, titre, texte, true, ouiParDefaut});
         sablierSousBoite << (sablierProfondeur > 0);
+        if (pendantBoite)
+            pendantBoite();
         if (reponses.isEmpty()) {
             ++questionsSansReponse;
             return false;
