@@ -179,7 +179,11 @@ void PlateformeQt::joueVideo(const QString &chemin)
 
 bool PlateformeQt::ouvreDocument(const QString &chemin)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
+    const QString absolu = QFileInfo(chemin).absoluteFilePath();
+    // Without a desktop application for documents, LibreOffice found by the probe opens them.
+    if (!m_executableDocx.isEmpty() && absolu.endsWith(QStringLiteral(".docx"), Qt::CaseInsensitive))
+        return QProcess::startDetached(m_executableDocx, {absolu});
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(absolu));
 }
 
 bool PlateformeQt::editeTexte(const QString &chemin)
@@ -215,6 +219,7 @@ QString PlateformeQt::traitementDeTexte()
         xdg.waitForFinished(1000);
     }
     const QString application = QString::fromLocal8Bit(xdg.readAllStandardOutput()).trimmed();
+    m_executableDocx.clear();
     if (xdg.exitStatus() == QProcess::NormalExit && xdg.exitCode() == 0 && !application.isEmpty()) {
         const QString nom = NomApplication(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, application));
         return nom.isEmpty() ? application : nom;
@@ -222,7 +227,7 @@ QString PlateformeQt::traitementDeTexte()
     for (const QString &executable : {QStringLiteral("soffice"), QStringLiteral("libreoffice")}) {
         const QString chemin = QStandardPaths::findExecutable(executable);
         if (!chemin.isEmpty())
-            return chemin;
+            return m_executableDocx = chemin;
     }
     return {};
 #endif

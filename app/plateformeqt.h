@@ -51,4 +51,7 @@ private:
     QMediaPlayer *m_son = nullptr;
     QAudioOutput *m_sortie = nullptr;
     std::unique_ptr<QTemporaryDir> m_documents;
+    // The LibreOffice executable the probe found when the desktop has no
+    // application for .docx documents; empty otherwise.
+    QString m_executableDocx;
 };
