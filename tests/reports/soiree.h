@@ -1,6 +1,12 @@
 // The evening the report tests print: two rounds of a tournament of each game.
 #pragma once
 
+#include "reports/feuilles.h"
+#include "reports/feuillescsv.h"
+#include "reports/fiche.h"
+#include "reports/grille.h"
+#include "reports/listes.h"
+#include "reports/manches.h"
 #include "support/tournoi.h"
 
 // Round 2 is current, both rounds have 4 deals. Round 1 had tables 1 and 2;
@@ -31,4 +37,26 @@ inline void Soiree(Tournoi &t, bool places = false)
     }
     if (places)
         t.places();
+}
+
+// Writes a report through its printing routine: a text file ("GRILLE.TXT")
+// through the channel of the run, a document ("GRILLE.docx") as the command
+// line writes it. `argument` is the table of the sheets, or the Joueurs row
+// of the player sheet (found on the same grid row).
+inline bool Imprime(Modele &m, const QString &fichier, int argument)
+{
+    const Sortie sortie = fichier.endsWith(".docx") ? Sortie::FichierDocument : Sortie::Choisie;
+    const QString nom = fichier.section('.', 0, 0);
+    if (nom == "GRILLE")
+        return ImprimeGrille(m, sortie);
+    if (nom == "MANCHES")
+        return ImprimeManches(m);
+    if (fichier == "FEUILLES.CSV")
+        return ImprimeFeuillesCsv(m);
+    if (nom == "FEUILLES")
+        return ImprimeFeuilles(m, argument, sortie);
+    if (nom == "FICHE")
+        return ImprimeFiche(m, FicheJoueur(m, argument, argument), sortie);
+    return ImprimeListe(m, nom == "LIST_JOU" ? Liste::ParJoueur : nom == "LIST_NOM" ? Liste::ParNom : Liste::ParTable,
+                        sortie);
 }

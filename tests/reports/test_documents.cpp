@@ -1,10 +1,6 @@
 // The reports as word-processor documents, written as the command line
 // writes them, then read back: page header, footer, body and the wait window
 // while the body is built; LibreOffice opens every kind.
-#include "reports/feuilles.h"
-#include "reports/fiche.h"
-#include "reports/grille.h"
-#include "reports/listes.h"
 #include "soiree.h"
 #include "support/lecturedocx.h"
 
@@ -51,23 +47,6 @@ QStringList Corps(const LectureDocx &l)
             corps << "P " + b.paragraphe.texte;
     }
     return corps;
-}
-
-// The report named without extension, as a document of the program
-// directory; `argument` is the table of the sheets or the entrant's row.
-bool Imprime(Modele &m, const QString &rapport, int argument)
-{
-    const Sortie document = Sortie::FichierDocument;
-    if (rapport == "GRILLE")
-        return ImprimeGrille(m, document);
-    if (rapport == "FEUILLES")
-        return ImprimeFeuilles(m, argument, document);
-    if (rapport == "FICHE")
-        return ImprimeFiche(m, FicheJoueur(m, argument, argument), document);
-    for (Liste liste : {Liste::ParTable, Liste::ParJoueur, Liste::ParNom})
-        if (rapport == NomListe(liste))
-            return ImprimeListe(m, liste, document);
-    return false;
 }
 
 // The deal rows of a sheet, 1 to 4, each followed by its empty cells.
@@ -179,7 +158,7 @@ private slots:
         connect(&t.m, &Modele::progression, this, [&](int pourcentage) { recus << QString::number(pourcentage); });
         connect(&t.m, &Modele::finAttente, this, [&] { recus << "fin"; });
 
-        QVERIFY(Imprime(t.m, rapport, argument));
+        QVERIFY(Imprime(t.m, rapport + ".docx", argument));
         const QString chemin = t.m.Chemin(rapport + ".docx");
         const LectureDocx l(chemin);
         QVERIFY2(l.erreur.isEmpty(), qPrintable(l.erreur));

@@ -195,32 +195,6 @@ private slots:
         QTest::addColumn<int>("entetes");
         QTest::addColumn<QList<int>>("hauteurs"); // least height of each row, 0 when free
 
-        const int c15 = 851; // 1.5 cm
-        const QList<int> grilleClassement{c15, c15, 2268, 2268, c15, c15, c15, c15, c15};
-        QTest::newRow("classement")
-            << Classement(2) << grilleClassement
-            << QList<QStringList>{
-                   {"Tri", "N° J", "Nom", "Prénom", "Nb Man", "Nb Par", "Nb Pts", "Moy Man", "Moy Par"},
-                   {"  1", " 41", "Joueur 1       ", "Prénom         ", "  3", " 12", "  -100", "   12.5", "    3.1"},
-                   {"  2", " 42", "Joueur 2       ", "Prénom         ", "  3", " 12", "  -200", "   12.5", "    3.1"}}
-            << QList<QList<int>>{grilleClassement, grilleClassement, grilleClassement}
-            << QStringList{"GGGGGGGGG", ".........", "........."} << 1 << QList<int>{0, 0, 0};
-
-        // The player sheet: the totals row is the last one, shaded; a short
-        // row is completed so that every border is drawn.
-        Tableau fiche;
-        fiche.largeurs = {2, 2, 2};
-        fiche.ajouteLigne({"N° manche", "Nbre parties", "Nbre points"}, true);
-        fiche.ajouteLigne({" 1", " 4", "   120"});
-        fiche.ajouteLigne({" 1"});
-        fiche.ajouteLigne({"", "", ""}, true);
-        QTest::newRow("fiche, ligne courte")
-            << fiche << QList<int>{1134, 1134, 1134}
-            << QList<QStringList>{{"N° manche", "Nbre parties", "Nbre points"}, {" 1", " 4", "   120"}, {" 1", "", ""},
-                                  {"", "", ""}}
-            << QList<QList<int>>{{1134, 1134, 1134}, {1134, 1134, 1134}, {1134, 1134, 1134}, {1134, 1134, 1134}}
-            << QStringList{"GGG", "...", "...", "GGG"} << 0 << QList<int>{0, 0, 0, 0};
-
         // A team heading over its four columns, two heading rows, room to
         // write below them; a span past the last column stops there, a cell
         // beyond the grid is left out.
@@ -328,14 +302,6 @@ private slots:
     {
         QTest::addColumn<Document>("document");
         QTest::addColumn<QStringList>("forme");
-        Document sheets;
-        for (int table = 1; table <= 2; ++table) {
-            if (table > 1)
-                sheets.sautDePage();
-            sheets.ajoute(QString("Table n° : %1").arg(table));
-            sheets.ajoute(Classement(1));
-        }
-        QTest::newRow("deux feuilles") << sheets << QStringList{"PTable n° : 1", "T", "S", "PTable n° : 2", "T", "P"};
         Document fiche;
         fiche.ajoute(Classement(1));
         fiche.ajoute("Moyenne manches : 12");

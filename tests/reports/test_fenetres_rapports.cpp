@@ -125,8 +125,6 @@ private slots:
         QTest::newRow("feuilles abandonnées") << 'F' << "cmdAnnuler" << ouverture << "";
         QTest::newRow("feuilles csv") << 'F' << "cmdCsv" << ouverture << "FEUILLES.CSV";
         QTest::newRow("feuilles") << 'F' << "cmdEtat" << ouverture << "FEUILLES.TXT";
-        // With a word processor the same choice opens a document.
-        QTest::newRow("feuilles, traitement de texte") << 'F' << "cmdEtat" << ouverture << "FEUILLES-1.docx";
     }
     void boutons()
     {
@@ -134,8 +132,6 @@ private slots:
         QFETCH(QString, choix);
         QFETCH(QString, fichier);
         t->p.saisies.enqueue("0");
-        const bool document = fichier.endsWith(".docx");
-        t->m.WordInstalle = document;
         frmRepart fenetre(t->m);
         // The choice window comes up modal once the button has done its animated click.
         QTimer choisit;
@@ -150,8 +146,7 @@ private slots:
         Appuie(fenetre, touche);
         QVERIFY(!choisit.isActive());
         QTEST(Lignes(fenetre.Grid3->model()).value(0), "ligne");
-        QCOMPARE(t->p.textesEdites, fichier.isEmpty() || document ? QStringList{} : QStringList{t->m.Chemin(fichier)});
-        QCOMPARE(t->p.documents, document ? QStringList{t->p.dossierDocuments() + '/' + fichier} : QStringList{});
+        QCOMPARE(t->p.textesEdites, fichier.isEmpty() ? QStringList{} : QStringList{t->m.Chemin(fichier)});
         QVERIFY(!t->p.sablierActif());
 
         QSet<QString> touches;

@@ -1,12 +1,6 @@
 // The reports as files: each layout by game type, the paging, the rounds
 // list, the way a printout ends (editor, boxes, wait window), the searches of
 // the player sheet and the grids of the table lists.
-#include "reports/feuilles.h"
-#include "reports/feuillescsv.h"
-#include "reports/fiche.h"
-#include "reports/grille.h"
-#include "reports/listes.h"
-#include "reports/manches.h"
 #include "soiree.h"
 #include "support/lecturedocx.h"
 
@@ -45,25 +39,6 @@ QStringList Parties(const QString &separateur, const QString &cases)
     for (int p = 1; p <= 4; ++p)
         lignes << separateur << "        !  " + QString::number(p) + cases;
     return lignes;
-}
-
-// Writes a report through its printing routine; `argument` is the table of
-// the sheets, or the Joueurs row of the player sheet (found on the same grid row).
-bool Imprime(Modele &m, const QString &fichier, int argument)
-{
-    if (fichier == "GRILLE.TXT")
-        return ImprimeGrille(m);
-    if (fichier == "MANCHES.TXT")
-        return ImprimeManches(m);
-    if (fichier == "FEUILLES.TXT")
-        return ImprimeFeuilles(m, argument);
-    if (fichier == "FEUILLES.CSV")
-        return ImprimeFeuillesCsv(m);
-    if (fichier == "FICHE.TXT")
-        return ImprimeFiche(m, FicheJoueur(m, argument, argument));
-    return ImprimeListe(m, fichier == "LIST_JOU.TXT"   ? Liste::ParJoueur
-                           : fichier == "LIST_NOM.TXT" ? Liste::ParNom
-                                                       : Liste::ParTable);
 }
 
 } // namespace
@@ -313,8 +288,7 @@ private slots:
     // <chemin> the full path of the file or page, <docs> the folder of the
     // run's documents; "<annule>" cancels the input box. What is opened is
     // the text file given to the editor, or the name of a document or page.
-    // With a word processor ("traitement"), a document still open keeps its
-    // number ("déjà ouvert": GRILLE-1.docx is there, the ranking printed twice).
+    // With a word processor ("traitement"), each printout is a new document.
     void impression_data()
     {
         QTest::addColumn<QString>("action");
@@ -361,11 +335,9 @@ private slots:
                                            << QStringList{"ERREUR|Impossible d'enregistrer le fichier FEUILLES.TXT : "}
                                            << aucun << toutes;
 
-        QTest::newRow("grille, traitement de texte") << "GRILLE.TXT" << "traitement" << aucun << aucun
-                                                     << QStringList{"GRILLE-1.docx"} << "100 fin";
-        QTest::newRow("grilles, un document encore ouvert")
-            << "GRILLE.TXT" << "traitement, déjà ouvert" << aucun << aucun
-            << QStringList{"GRILLE-2.docx", "GRILLE-3.docx"} << "100 fin Préparation du document ... 100 fin";
+        QTest::newRow("grille deux fois, traitement de texte")
+            << "GRILLE.TXT" << "traitement, deux fois" << aucun << aucun
+            << QStringList{"GRILLE-1.docx", "GRILLE-2.docx"} << "100 fin Préparation du document ... 100 fin";
         QTest::newRow("grille vide, traitement de texte")
             << "GRILLE.TXT" << "vide, traitement" << aucun
             << QStringList{"ERREUR|La grille est vide, il n'y a rien à imprimer."} << aucun << "";
@@ -398,10 +370,6 @@ private slots:
         if (cas.contains("dossier absent"))
             t.p.dossierDocs = t.dossier.filePath("absent");
         const QString docs = t.p.dossierDocuments() + '/';
-        if (cas.contains("déjà ouvert")) {
-            QFile ouvert(docs + "GRILLE-1.docx");
-            QVERIFY(ouvert.open(QIODevice::WriteOnly) && ouvert.write("ouvert") == 6);
-        }
         if (cas.startsWith("sans parties"))
             t.m.Manches(ColManche::Parties, 2) = QString("  ");
         for (const QString &saisie : saisies)
@@ -419,7 +387,7 @@ private slots:
             chemin = t.m.CheminAide("sommaire.html");
             t.m.OuvreAide("sommaire.html");
         } else if (action.contains('.')) {
-            for (int fois = cas.contains("déjà ouvert") ? 2 : 1; fois > 0; --fois)
+            for (int fois = cas.contains("deux fois") ? 2 : 1; fois > 0; --fois)
                 Imprime(t.m, action, 0);
         } else {
             FeuillesDeMarque(t.m, action == "Csv"    ? ChoixFeuilles::Csv
@@ -455,11 +423,6 @@ private slots:
             }
         }
         QCOMPARE(nomsDocuments, documents);
-        if (cas.contains("déjà ouvert")) {
-            QFile ouvert(docs + "GRILLE-1.docx");
-            QVERIFY(ouvert.open(QIODevice::ReadOnly));
-            QCOMPARE(ouvert.readAll(), "ouvert");
-        }
         QCOMPARE(recus.join(' '), signaux.isEmpty() ? "" : "Préparation du document ... " + signaux);
         // The table is asked for the sheets only, once the round has its deals.
         QCOMPARE(t.p.saisies.size(), action == "Etat" && !cas.startsWith("sans parties") ? 0 : saisies.size());
