@@ -112,15 +112,9 @@ private slots:
             "#|#HENRY\nZoé\n8 / Nord~2|#CARON\nMarc\n3 / Est~2|#ABCDEFGHIJKLMNOPQRST\nJean\n5 / Sud~2|#ANDRE\nPaul\n1 / Ouest~2",
             "#Parties|#Positif|#Négatif|#Positif|#Négatif|#Positif|#Négatif|#Positif|#Négatif"}
             + Parties(8) + QStringList{"Totaux||||||||", "Points|~2|~2|~2|~2"} << "25 50 75 100";
-        QTest::newRow("feuille tarot") << "FEUILLES" << tarot << false << 3 << feuille << QStringList{
-            "P Table n° : 3", "T 1.5 1.9 1.9 1.9 1.9 1.9 1.9 1.9 1.9 /2 ^0.8",
-            "#|#BERNARD\nLise\n2~2|#GIRARD\nLuc\n7~2|#DUBOIS\nEve\n4~2|#FAURE\nAnne\n6~2",
-            "#Parties|#Positif|#Négatif|#Positif|#Négatif|#Positif|#Négatif|#Positif|#Négatif"}
-            + Parties(8) + QStringList{"Totaux||||||||", "Points|~2|~2|~2|~2"} << "25 50 75 100";
-        QTest::newRow("feuille belote individuelle") << "FEUILLES" << individuelle << true << 2 << feuille << QStringList{
+        QTest::newRow("feuille belote individuelle") << "FEUILLES" << individuelle << false << 2 << feuille << QStringList{
             "P Table n° : 2", "T 1.5 2.5 3.5 2.5 3.5 3 /2 ^0.8",
-            "#|#8 / Nord : HENRY Zoé\n3 / Est : CARON Marc~2|#5 / Sud : ABCDEFGHIJKLMNOPQRST Jean\n1 / Ouest : ANDRE Paul~2"
-            "|#Contrôle ligne hors belotes",
+            "#|#8 : HENRY Zoé\n3 : CARON Marc~2|#5 : ABCDEFGHIJKLMNOPQRST Jean\n1 : ANDRE Paul~2|#Contrôle ligne hors belotes",
             "#Parties|#Belote|#Points + Capots|#Belote|#Points + Capots|#"}
             + Parties(5) + QStringList{"Totaux|||||", "Points|||||"} << "25 50 75 100";
         // Every table of the round, a page apart.
