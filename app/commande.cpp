@@ -34,16 +34,17 @@ int Usage(const QString &message)
 bool Imprime(Modele &m, const Commande &c)
 {
     const QString &r = c.rapport;
+    const Sortie sortie = c.document ? Sortie::FichierDocument : Sortie::FichierTexte;
     if (r == u"classement")
-        return ImprimeGrille(m, false);
+        return ImprimeGrille(m, sortie);
     if (r == u"manches")
         return ImprimeManches(m, false);
     if (r == u"tables")
-        return ImprimeListe(m, Liste::ParTable, false);
+        return ImprimeListe(m, Liste::ParTable, sortie);
     if (r == u"joueurs")
-        return ImprimeListe(m, Liste::ParJoueur, false);
+        return ImprimeListe(m, Liste::ParJoueur, sortie);
     if (r == u"noms")
-        return ImprimeListe(m, Liste::ParNom, false);
+        return ImprimeListe(m, Liste::ParNom, sortie);
     if (r == u"csv")
         return ImprimeFeuillesCsv(m, false);
     if (r == u"feuilles") {
@@ -54,7 +55,7 @@ bool Imprime(Modele &m, const Commande &c)
             m.AfficheErreur(QStringLiteral("Le n° de table doit être compris entre 1 et ") + QString::number(m.NbTables));
             return false;
         }
-        return ImprimeFeuilles(m, table, false);
+        return ImprimeFeuilles(m, table, sortie);
     }
     const int ligne = m.RechJoueur(*c.joueur);
     if (ligne < 0) {
@@ -62,7 +63,7 @@ bool Imprime(Modele &m, const Commande &c)
         return false;
     }
     const int position = int(m.OrdreGrille.indexOf(*c.joueur)) + 1;
-    return ImprimeFiche(m, FicheJoueur(m, ligne, position), false);
+    return ImprimeFiche(m, FicheJoueur(m, ligne, position), sortie);
 }
 
 } // namespace
@@ -95,6 +96,10 @@ Commande AnalyseCommande(const QStringList &arguments)
         }
         if (option == u"--affichage") {
             c.affichage = true;
+            continue;
+        }
+        if (option == u"--document") {
+            c.document = impression = true;
             continue;
         }
         const bool nombre = nombres.count(option) > 0;
@@ -138,8 +143,8 @@ QString TexteAide()
 {
     return QStringLiteral(
         "Usage : velmora [--dossier DOSSIER | --bureau]\n"
-        "        velmora --dossier DOSSIER --tournoi NN --imprimer RAPPORT [--manche R] [--table T]\n"
-        "                [--joueur N] [--tri COL] [--sens A|D]\n"
+        "        velmora --dossier DOSSIER --tournoi NN --imprimer RAPPORT [--document] [--manche R]\n"
+        "                [--table T] [--joueur N] [--tri COL] [--sens A|D]\n"
         "        velmora --dossier DOSSIER --tournoi NN --affichage\n"
         "\n"
         "Sans --imprimer ni --affichage, ouvre la fenêtre de départ. Le dossier du\n"
@@ -160,6 +165,10 @@ QString TexteAide()
         "  csv         FEUILLES.CSV, les tables de chaque joueur à chaque manche\n"
         "  fiche       FICHE.TXT, la fiche du joueur --joueur\n"
         "\n"
+        "  --document  écrit le document de traitement de texte (.docx) au lieu du\n"
+        "              fichier texte : GRILLE.docx, LIST_TAB.docx, LIST_JOU.docx,\n"
+        "              LIST_NOM.docx, FEUILLES.docx ou FICHE.docx ; les rapports\n"
+        "              manches et csv n'existent qu'en fichier texte\n"
         "  --manche R  manche imprimée (par défaut la manche active) ; le fichier des\n"
         "              manches n'est pas modifié\n"
         "  --table T   table des feuilles de marque (0 par défaut : toutes)\n"
@@ -208,6 +217,8 @@ int ImprimeSansFenetre(const Commande &c)
         return Usage(QStringLiteral("--sens attend A ou D"));
     if (c.rapport == u"fiche" && !c.joueur)
         return Usage(QStringLiteral("le rapport fiche demande --joueur"));
+    if (c.document && (c.rapport == u"manches" || c.rapport == u"csv"))
+        return Usage(QStringLiteral("le rapport ") + c.rapport + QStringLiteral(" n'existe qu'en fichier texte"));
 
     PlateformeConsole plateforme;
     Modele m(plateforme);

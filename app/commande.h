@@ -12,6 +12,8 @@ struct Commande
     bool aide = false;
     // Printing without a window: set when --imprimer is given.
     QString rapport;
+    // The word-processor document instead of the text file: set by --document.
+    bool document = false;
     QString tournoi;
     // The hall display of tournament `tournoi`, alone: set by --affichage.
     bool affichage = false;

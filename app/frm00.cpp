@@ -140,15 +140,11 @@ void frm00::Demarre()
 
 bool frm00::ChercheWord(bool afficher)
 {
-    bool trouve = false;
-    for (const CheminWord &chemin : CheminsWord()) {
-        if (!m.plateforme.fichierSystemeExiste(chemin.chemin))
-            continue;
-        trouve = true;
-        if (afficher)
-            m.plateforme.message(Plateforme::Icone::Aucune, TitreProgramme, chemin.texte);
-    }
-    return trouve;
+    const QStringList trouves = TraitementsDeTexte(m.plateforme);
+    if (afficher)
+        for (const QString &texte : trouves)
+            m.plateforme.message(Plateforme::Icone::Aucune, TitreProgramme, texte);
+    return !trouves.isEmpty();
 }
 
 void frm00::DiagnosticWord()

@@ -48,7 +48,7 @@ private:
     void Nouveau();
     void Supprimer();
     void DiagnosticWord();
-    // Runs the word-processor probe; true when the executable was found.
+    // Runs the word-processor probe; true when a word processor was found.
     bool ChercheWord(bool afficher);
 
     Modele &m;

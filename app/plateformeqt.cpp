@@ -3,14 +3,19 @@
 #include <QApplication>
 #include <QAudioOutput>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMediaPlayer>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QVideoWidget>
 
@@ -51,6 +56,25 @@ QMessageBox::Icon IconeQt(Plateforme::Icone icone)
     return QMessageBox::NoIcon;
 }
 
+#ifndef Q_OS_WIN
+// The name a desktop entry gives its application; empty when it has none.
+QString NomApplication(const QString &entree)
+{
+    QFile fichier(entree);
+    if (entree.isEmpty() || !fichier.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    bool section = false;
+    while (!fichier.atEnd()) {
+        const QString ligne = QString::fromUtf8(fichier.readLine()).trimmed();
+        if (ligne.startsWith(u'['))
+            section = ligne == u"[Desktop Entry]";
+        else if (section && ligne.startsWith(u"Name="))
+            return ligne.mid(5).trimmed();
+    }
+    return {};
+}
+#endif
+
 } // namespace
 
 // The normal pointer over a box shown during a long task, the hourglass again after it.
@@ -68,6 +92,7 @@ PlateformeQt::CurseurNormal::~CurseurNormal()
 
 PlateformeQt::PlateformeQt() : m_hasard(std::random_device{}()) {}
 
+// The temporary folder goes with the platform, at the end of the run.
 PlateformeQt::~PlateformeQt() = default;
 
 void PlateformeQt::bip()
@@ -154,7 +179,11 @@ void PlateformeQt::joueVideo(const QString &chemin)
 
 bool PlateformeQt::ouvreDocument(const QString &chemin)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(chemin).absoluteFilePath()));
+    const QString absolu = QFileInfo(chemin).absoluteFilePath();
+    // Without a desktop application for documents, LibreOffice found by the probe opens them.
+    if (!m_executableDocx.isEmpty() && absolu.endsWith(QStringLiteral(".docx"), Qt::CaseInsensitive))
+        return QProcess::startDetached(m_executableDocx, {absolu});
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(absolu));
 }
 
 bool PlateformeQt::editeTexte(const QString &chemin)
@@ -172,4 +201,46 @@ int PlateformeQt::largeurEcran()
 bool PlateformeQt::fichierSystemeExiste(const QString &chemin)
 {
     return QFileInfo(chemin).isFile();
+}
+
+QString PlateformeQt::traitementDeTexte()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    // The desktop's default application, named as its menu names it.
+    QProcess xdg;
+    xdg.start(QStringLiteral("xdg-mime"),
+              {QStringLiteral("query"), QStringLiteral("default"),
+               QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.document")});
+    // A desktop that does not answer at once is taken as having none.
+    if (!xdg.waitForFinished(3000)) {
+        xdg.kill();
+        xdg.waitForFinished(1000);
+    }
+    const QString application = QString::fromLocal8Bit(xdg.readAllStandardOutput()).trimmed();
+    m_executableDocx.clear();
+    if (xdg.exitStatus() == QProcess::NormalExit && xdg.exitCode() == 0 && !application.isEmpty()) {
+        const QString nom = NomApplication(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, application));
+        return nom.isEmpty() ? application : nom;
+    }
+    for (const QString &executable : {QStringLiteral("soffice"), QStringLiteral("libreoffice")}) {
+        const QString chemin = QStandardPaths::findExecutable(executable);
+        if (!chemin.isEmpty())
+            return m_executableDocx = chemin;
+    }
+    return {};
+#endif
+}
+
+QString PlateformeQt::dossierDocuments()
+{
+    if (!m_documents) {
+        m_documents = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("velmora-XXXXXX")));
+        if (!m_documents->isValid()) {
+            m_documents.reset();
+            return {};
+        }
+    }
+    return m_documents->path();
 }

@@ -3,10 +3,12 @@
 #include "store/plateforme.h"
 
 #include <QObject>
+#include <memory>
 #include <random>
 
 class QAudioOutput;
 class QMediaPlayer;
+class QTemporaryDir;
 
 // The platform of the running program, on Qt.
 class PlateformeQt : public QObject, public Plateforme
@@ -30,6 +32,8 @@ public:
     bool editeTexte(const QString &chemin) override;
     int largeurEcran() override;
     bool fichierSystemeExiste(const QString &chemin) override;
+    QString traitementDeTexte() override;
+    QString dossierDocuments() override;
 
 private:
     std::mt19937 m_hasard;
@@ -46,4 +50,8 @@ private:
     };
     QMediaPlayer *m_son = nullptr;
     QAudioOutput *m_sortie = nullptr;
+    std::unique_ptr<QTemporaryDir> m_documents;
+    // The LibreOffice executable the probe found when the desktop has no
+    // application for .docx documents; empty otherwise.
+    QString m_executableDocx;
 };

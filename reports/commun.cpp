@@ -68,6 +68,13 @@ QStringList Pagine(const std::function<QStringList(int page)> &entete, const QLi
     return lignes;
 }
 
+void Avancement::avance()
+{
+    const int pourcentage = int(++m_faits * 100 / m_total);
+    if (pourcentage != m_dit)
+        emit m_modele.progression(m_dit = pourcentage);
+}
+
 QString NomJoueur(const Modele &m, double numero, int colonne)
 {
     const int r = m.RechJoueur(numero);

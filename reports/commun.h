@@ -32,6 +32,22 @@ QStringList EntetePage(const Modele &m, const QDateTime &quand, int page);
 QStringList Pagine(const std::function<QStringList(int page)> &entete, const QList<QStringList> &enregistrements,
                    int limite);
 
+// Tells the model's progress through `total` steps, in percent, each time
+// the percentage changes.
+class Avancement
+{
+public:
+    Avancement(Modele &m, qsizetype total) : m_modele(m), m_total(total) {}
+    // One more step done.
+    void avance();
+
+private:
+    Modele &m_modele;
+    qsizetype m_total;
+    qsizetype m_faits = 0;
+    int m_dit = 0;
+};
+
 // Column 3 (name) or 4 (first name) of the entrant with this number; empty
 // when no entrant has it.
 QString NomJoueur(const Modele &m, double numero, int colonne);

@@ -31,6 +31,9 @@ struct Tableau
     QList<QList<CelluleDoc>> lignes;
     // The first rows that are headings, repeated at the top of each page.
     int lignesEntete = 0;
+    // Least height of the other rows, in centimetres (room to write by
+    // hand); 0 leaves it to their text.
+    double hauteurLignes = 0;
 
     // Adds a row of plain cells, all shaded or none.
     void ajouteLigne(const QStringList &textes, bool grisee = false);

@@ -252,8 +252,12 @@ void EcritTableau(Xml &x, const Tableau &tableau)
         x.debut(u"tr"_s);
         x.debut(u"trPr"_s);
         x.vide(u"cantSplit"_s);
-        if (r < tableau.lignesEntete)
+        if (r < tableau.lignesEntete) {
             x.vide(u"tblHeader"_s);
+        } else if (tableau.hauteurLignes > 0) {
+            x.valeur(u"trHeight"_s, Nombre(EnTwips(tableau.hauteurLignes)));
+            x.attribut(u"hRule"_s, u"atLeast"_s);
+        }
         x.fin();
         // Every grid column gets a cell, so that every border is drawn.
         qsizetype colonne = 0;

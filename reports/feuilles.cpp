@@ -1,13 +1,14 @@
 #include "reports/feuilles.h"
-#include "reports/canal.h"
 #include "reports/commun.h"
 #include "reports/feuillescsv.h"
 #include "scores/places.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
+#include <QDateTime>
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -138,6 +139,99 @@ QStringList Feuille(const Modele &m, const QDateTime &quand, double table, const
     return lignes;
 }
 
+// Calls `feuille` with the number and the seats of each table of the current
+// round, or of the table asked, in Scores order, once its last seat is met;
+// a table short of seats has no sheet. The model tells the progress, as the
+// share of the seats of those tables done.
+void ParcourtFeuilles(Modele &m, int table, const std::function<void(double table, const Sieges &)> &feuille)
+{
+    const int parTable = m.NbParTable();
+    const auto prise = [&m, table](int k) {
+        return m.Scores(ColScore::Manche, k).nombre() == m.MancheCourante
+               && (table == 0 || m.Scores(ColScore::Table, k).nombre() == table);
+    };
+    int aPrendre = 0;
+    for (int k = 1; k <= m.NbScores(); ++k)
+        aPrendre += prise(k) ? 1 : 0;
+
+    Avancement avancement(m, aPrendre);
+    Sieges sieges;
+    const std::vector<int> places = PlacesDansTables(m);
+    for (int k = 1; k <= m.NbScores(); ++k) {
+        if (!prise(k))
+            continue;
+        avancement.avance();
+        const int place = places[k];
+        if (place > parTable)
+            continue;
+        const double numero = m.Scores(ColScore::Joueur, k).nombre();
+        sieges[place] = {numero, NomJoueur(m, numero, ColJoueur::Nom), NomJoueur(m, numero, ColJoueur::Prenom)};
+        if (place == parTable)
+            feuille(m.Scores(ColScore::Table, k).nombre(), sieges);
+    }
+}
+
+// A heading cell of a sheet, shaded.
+CelluleDoc Titre(const QString &texte, int colonnes = 1)
+{
+    return CelluleDoc{texte, true, false, Alignement::Gauche, colonnes};
+}
+
+// The number of the entrant at a seat, with named seats followed by " / " and the compass point.
+QString NumeroPlace(const Modele &m, const Sieges &s, int place)
+{
+    return TexteNombre(s[place].numero)
+           + (m.PlacesNommees() ? QStringLiteral(" / ") + NomPointCardinal(place) : QString());
+}
+
+// The table of a document's sheet: the players above their columns, the
+// sub-headings of the game beside "Parties", a row per deal, then "Totaux"
+// and "Points". The rows are left high enough to write in.
+Tableau TableauFeuille(const Modele &m, const Sieges &s, int parties)
+{
+    Tableau tableau;
+    tableau.lignesEntete = 2;
+    tableau.hauteurLignes = 0.8;
+    QList<CelluleDoc> joueurs{Titre({})}, titres{Titre(QStringLiteral("Parties"))}, points{{QStringLiteral("Points")}};
+    if (m.TypeJeu == TypeJeu::Belote) {
+        tableau.largeurs = {1.5, 1.9, 1.9, 1.9, 1.9, 1.9, 1.9, 1.9, 1.9};
+        for (int p = 1; p <= 2; ++p) {
+            joueurs << Titre(QStringLiteral("Doublette n° ") + TexteNombre(s[p].numero) + u'\n' + s[p].nom + u'\n'
+                                 + s[p].prenom,
+                             4);
+            for (const QString &titre : {QStringLiteral("Points"), QStringLiteral("Belotes"), QStringLiteral("Capots"),
+                                         QStringLiteral("Total")})
+                titres << Titre(titre);
+            points << CelluleDoc{{}, false, false, Alignement::Gauche, 4};
+        }
+    } else if (m.TypeJeu == TypeJeu::BeloteInd) {
+        // Seats 1 and 2 share the first pair of columns, 3 and 4 the second.
+        tableau.largeurs = {1.5, 2.5, 3.5, 2.5, 3.5, 3};
+        const auto joueur = [&](int p) {
+            return NumeroPlace(m, s, p) + QStringLiteral(" : ") + s[p].nom + u' ' + s[p].prenom;
+        };
+        for (int p : {1, 3}) {
+            joueurs << Titre(joueur(p) + u'\n' + joueur(p + 1), 2);
+            titres << Titre(QStringLiteral("Belote")) << Titre(QStringLiteral("Points + Capots"));
+        }
+        joueurs << Titre(QStringLiteral("Contrôle ligne hors belotes"));
+        titres << Titre({});
+    } else {
+        tableau.largeurs = {1.5, 1.9, 1.9, 1.9, 1.9, 1.9, 1.9, 1.9, 1.9};
+        for (int p = 1; p <= 4; ++p) {
+            joueurs << Titre(s[p].nom + u'\n' + s[p].prenom + u'\n' + NumeroPlace(m, s, p), 2);
+            titres << Titre(QStringLiteral("Positif")) << Titre(QStringLiteral("Négatif"));
+            points << CelluleDoc{{}, false, false, Alignement::Gauche, 2};
+        }
+    }
+    // The writer completes the short rows with empty cells.
+    tableau.lignes << joueurs << titres;
+    for (int p = 1; p <= parties; ++p)
+        tableau.lignes << QList<CelluleDoc>{{QString::number(p)}};
+    tableau.lignes << QList<CelluleDoc>{{QStringLiteral("Totaux")}} << points;
+    return tableau;
+}
+
 // The table numbers of the current round, ascending, each once.
 QList<int> TablesManche(const Modele &m)
 {
@@ -202,45 +296,38 @@ std::optional<int> DemandeTableFeuilles(Modele &m)
 QStringList LignesFeuilles(Modele &m, int table)
 {
     const QDateTime quand = m.plateforme.maintenant();
-    const int parTable = m.NbParTable();
-    const auto prise = [&m, table](int k) {
-        return m.Scores(ColScore::Manche, k).nombre() == m.MancheCourante
-               && (table == 0 || m.Scores(ColScore::Table, k).nombre() == table);
-    };
-    int aPrendre = 0;
-    for (int k = 1; k <= m.NbScores(); ++k)
-        aPrendre += prise(k) ? 1 : 0;
-
     QStringList lignes;
-    Sieges sieges;
-    const std::vector<int> places = PlacesDansTables(m);
-    int prises = 0, dejaDit = 0;
-    for (int k = 1; k <= m.NbScores(); ++k) {
-        if (!prise(k))
-            continue;
-        const int pourcentage = ++prises * 100 / aPrendre;
-        if (pourcentage != dejaDit)
-            emit m.progression(dejaDit = pourcentage);
-        const int place = places[k];
-        if (place > parTable)
-            continue;
-        const double numero = m.Scores(ColScore::Joueur, k).nombre();
-        sieges[place] = {numero, NomJoueur(m, numero, ColJoueur::Nom), NomJoueur(m, numero, ColJoueur::Prenom)};
-        if (place == parTable)
-            lignes += Feuille(m, quand, m.Scores(ColScore::Table, k).nombre(), sieges);
-    }
+    ParcourtFeuilles(m, table, [&](double numero, const Sieges &sieges) { lignes += Feuille(m, quand, numero, sieges); });
     return lignes;
 }
 
-bool ImprimeFeuilles(Modele &m, int table, bool ouvrirEditeur)
+Document DocumentFeuilles(Modele &m, int table)
+{
+    const int parties = PartiesManche(m);
+    Document document;
+    document.entete = {m.NomTournoi, QStringLiteral("FEUILLE DE MARQUE"),
+                       QStringLiteral("Manche n° : ") + QString::number(m.MancheCourante)};
+    ParcourtFeuilles(m, table, [&](double numero, const Sieges &sieges) {
+        if (!document.corps.isEmpty())
+            document.sautDePage();
+        document.ajoute(QStringLiteral("Table n° : ") + TexteNombre(numero));
+        document.ajoute(TableauFeuille(m, sieges, parties));
+    });
+    return document;
+}
+
+bool ImprimeFeuilles(Modele &m, int table, Sortie sortie)
 {
     if (!PartiesRenseignees(m))
         return false;
-    emit m.attente(QStringLiteral("Préparation du document ..."));
-    const QStringList lignes = LignesFeuilles(m, table);
-    // The wait window goes before any box the writing may show.
-    emit m.finAttente();
-    return ImprimeTexte(m, QStringLiteral("FEUILLES.TXT"), lignes, ouvrirEditeur);
+    const auto contenu = [&] {
+        emit m.attente(QStringLiteral("Préparation du document ..."));
+        const QByteArray feuilles = ContenuTexte(LignesFeuilles(m, table));
+        // The wait window goes before any box the writing may show.
+        emit m.finAttente();
+        return feuilles;
+    };
+    return ImprimeRapport(m, sortie, QStringLiteral("FEUILLES"), contenu, [&] { return DocumentFeuilles(m, table); });
 }
 
 void FeuillesDeMarque(Modele &m, ChoixFeuilles choix)

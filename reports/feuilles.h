@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/canal.h"
+
 #include <QStringList>
 #include <optional>
 
@@ -22,9 +24,14 @@ std::optional<int> DemandeTableFeuilles(Modele &m);
 // model tells the progress, as the share of the seats of those tables done.
 QStringList LignesFeuilles(Modele &m, int table);
 
-// Prints the score sheets through the text channel, when the round has its
-// number of deals; the wait window is up while they are built.
-bool ImprimeFeuilles(Modele &m, int table, bool ouvrirEditeur = true);
+// The sheets as a document: the tournament name, the title and the round in
+// the page header; for each table "Table n° : " and its table, a page break
+// between two sheets. The model tells the progress, as for the text.
+Document DocumentFeuilles(Modele &m, int table);
+
+// Prints the score sheets, when the round has its number of deals; the wait
+// window is up while they are built.
+bool ImprimeFeuilles(Modele &m, int table, Sortie sortie = Sortie::Choisie);
 
 // What the score sheet options window offers.
 enum class ChoixFeuilles { Abandon, Etat, Csv };

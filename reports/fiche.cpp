@@ -1,16 +1,48 @@
 #include "reports/fiche.h"
-#include "reports/canal.h"
 #include "reports/commun.h"
 #include "store/modele.h"
 #include "store/texte.h"
 
 namespace {
 
-// Round, deals and points in the three boxes of the table.
-QString LigneTableau(const QString &debut, double manche, double parties, double points)
+// Round, deals and points, as the three boxes of the table show them.
+QStringList Champs(double manche, double parties, double points)
 {
-    return debut + Cadrer(manche, 2) + QStringLiteral("   !       ") + Cadrer(parties, 2) + QStringLiteral("      !    ")
-           + Cadrer(points, 6) + QStringLiteral("   !");
+    return {Cadrer(manche, 2), Cadrer(parties, 2), Cadrer(points, 6)};
+}
+
+QString LigneTableau(const QString &debut, const QStringList &champs)
+{
+    return debut + champs[0] + QStringLiteral("   !       ") + champs[1] + QStringLiteral("      !    ") + champs[2]
+           + QStringLiteral("   !");
+}
+
+// A score not entered counts 0, and so do deals not given.
+QStringList ChampsScore(const Modele &m, int k)
+{
+    return Champs(m.Scores(ColScore::Manche, k).nombre(), Entier16(m.Scores(ColScore::Parties, k).nombre()),
+                  m.Scores(ColScore::Points, k).nombre());
+}
+
+QStringList ChampsTotaux(const Fiche &fiche)
+{
+    return Champs(ValeurNumerique(fiche.valeurs[0]), ValeurNumerique(fiche.valeurs[1]),
+                  ValeurNumerique(fiche.valeurs[2]));
+}
+
+QString MoyenneManches(const Fiche &fiche)
+{
+    return QStringLiteral("Moyenne manches : ") + fiche.valeurs[3];
+}
+
+QString MoyenneParties(const Fiche &fiche)
+{
+    return QStringLiteral("Moyenne parties : ") + fiche.valeurs[4];
+}
+
+QString Classement(const Fiche &fiche)
+{
+    return QStringLiteral("Classement : ") + fiche.classement;
 }
 
 } // namespace
@@ -105,20 +137,47 @@ QStringList LignesFiche(const Modele &m, const Fiche &fiche)
            << QStringLiteral("                      ! N° manche   ! Nbre parties  ! Nbre points !")
            << bordure;
     for (int k : ScoresJoueur(m, ValeurNumerique(fiche.numero)))
-        lignes << LigneTableau(marge, m.Scores(ColScore::Manche, k).nombre(),
-                               Entier16(m.Scores(ColScore::Parties, k).nombre()), m.Scores(ColScore::Points, k).nombre());
+        lignes << LigneTableau(marge, ChampsScore(m, k));
     lignes << bordure
-           << LigneTableau(QStringLiteral("             Totaux   !        "), ValeurNumerique(fiche.valeurs[0]),
-                           ValeurNumerique(fiche.valeurs[1]), ValeurNumerique(fiche.valeurs[2]))
+           << LigneTableau(QStringLiteral("             Totaux   !        "), ChampsTotaux(fiche))
            << bordure
            << QStringLiteral(" ")
-           << retrait + QStringLiteral("Moyenne manches : ") + fiche.valeurs[3]
-           << retrait + QStringLiteral("Moyenne parties : ") + fiche.valeurs[4]
-           << retrait + QStringLiteral("Classement : ") + fiche.classement;
+           << retrait + MoyenneManches(fiche)
+           << retrait + MoyenneParties(fiche)
+           << retrait + Classement(fiche);
     return lignes;
 }
 
-bool ImprimeFiche(Modele &m, const Fiche &fiche, bool ouvrirEditeur)
+Document DocumentFiche(Modele &m, const Fiche &fiche)
 {
-    return ImprimeTexte(m, QStringLiteral("FICHE.TXT"), LignesFiche(m, fiche), ouvrirEditeur);
+    Tableau tableau;
+    tableau.largeurs = {2, 2, 2};
+    tableau.lignesEntete = 1;
+    tableau.ajouteLigne({QStringLiteral("N° manche"), QStringLiteral("Nbre parties"), QStringLiteral("Nbre points")}, true);
+    const QList<int> scores = ScoresJoueur(m, ValeurNumerique(fiche.numero));
+    Avancement avancement(m, scores.size());
+    for (int k : scores) {
+        tableau.ajouteLigne(ChampsScore(m, k));
+        avancement.avance();
+    }
+    tableau.ajouteLigne(ChampsTotaux(fiche), true);
+
+    Document document;
+    document.entete = {m.NomTournoi,
+                       QStringLiteral("FICHE INDIVIDUELLE JOUEUR"),
+                       QStringLiteral("N°     : ") + fiche.numero,
+                       QStringLiteral("Nom    : ") + fiche.nom,
+                       QStringLiteral("Prénom : ") + fiche.prenom,
+                       QStringLiteral(" ")};
+    document.ajoute(tableau);
+    document.ajoute(MoyenneManches(fiche));
+    document.ajoute(MoyenneParties(fiche));
+    document.ajoute(Classement(fiche));
+    return document;
+}
+
+bool ImprimeFiche(Modele &m, const Fiche &fiche, Sortie sortie)
+{
+    return ImprimeRapport(m, sortie, QStringLiteral("FICHE"), [&] { return ContenuTexte(LignesFiche(m, fiche)); },
+                          [&] { return DocumentFiche(m, fiche); });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/canal.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -60,5 +62,10 @@ QList<int> ScoresJoueur(const Modele &m, double numero);
 // which a score not entered counts 0.
 QStringList LignesFiche(const Modele &m, const Fiche &fiche);
 
-// Prints the player sheet through the text channel.
-bool ImprimeFiche(Modele &m, const Fiche &fiche, bool ouvrirEditeur = true);
+// The sheet as a document: the entrant in the page header, a table of the
+// same rows with shaded headings and totals, then the averages and the
+// position; the model tells the progress.
+Document DocumentFiche(Modele &m, const Fiche &fiche);
+
+// Prints the player sheet.
+bool ImprimeFiche(Modele &m, const Fiche &fiche, Sortie sortie = Sortie::Choisie);

@@ -1,5 +1,4 @@
 #include "reports/grille.h"
-#include "reports/canal.h"
 #include "reports/commun.h"
 #include "store/modele.h"
 #include "store/texte.h"
@@ -16,33 +15,42 @@ QStringList EnteteGrille(const Modele &m, const QDateTime &quand, int page)
     };
 }
 
-// One grid row in the bytes of the file: position, number, names, then the
-// five computed columns, where a cell without value prints 0.
-void AjouteLigneJoueur(QByteArray &contenu, const Modele &m, int position, int r)
+// The fields of a grid row: position, number, names, then the five computed
+// columns, each two blanks after the previous one.
+constexpr int Largeurs[] = {3, 3, 15, 15, 3, 3, 6, 7, 7};
+constexpr int Largeur = 86;
+
+// One grid row in the bytes of the file, without its end: the margin, then
+// the fields, where a cell without value prints 0.
+void LigneJoueur(char (&ligne)[Largeur], const Modele &m, int position, int r)
 {
-    constexpr int Largeur = 86;
-    char ligne[Largeur];
     char *d = ligne;
-    auto champ = [&d](const Cellule &valeur, int largeur) {
+    const int *largeur = Largeurs;
+    auto champ = [&d, &largeur](const Cellule &valeur) {
         d[0] = d[1] = ' ';
-        CadreOctets(d + 2, valeur, largeur);
-        d += 2 + largeur;
+        CadreOctets(d + 2, valeur, *largeur);
+        d += 2 + *largeur++;
     };
     const TableCellules &j = m.Joueurs;
     std::fill(d, d + 6, ' ');
     d += 6;
-    champ(position, 3);
-    champ(j(ColJoueur::Numero, r).nombre(), 3);
+    champ(position);
+    champ(j(ColJoueur::Numero, r).nombre());
     for (int c : {ColJoueur::Nom, ColJoueur::Prenom}) {
         // Names print as texts, left-aligned, whatever their cells hold.
         const Cellule &nom = j(c, r);
-        champ(nom.estNombre() ? Cellule(nom.texte()) : nom, 15);
+        champ(nom.estNombre() ? Cellule(nom.texte()) : nom);
     }
-    constexpr int largeurs[] = {3, 3, 6, 7, 7};
     for (int c = ColJoueur::Manches; c <= ColJoueur::MoyParties; ++c) {
         const double valeur = j(c, r).nombre();
-        champ(valeur == SansValeur ? 0.0 : valeur, largeurs[c - ColJoueur::Manches]);
+        champ(valeur == SansValeur ? 0.0 : valeur);
     }
+}
+
+void AjouteLigneJoueur(QByteArray &contenu, const Modele &m, int position, int r)
+{
+    char ligne[Largeur];
+    LigneJoueur(ligne, m, position, r);
     contenu.append(ligne, Largeur).append("\r\n");
 }
 
@@ -80,11 +88,47 @@ QStringList LignesGrille(const Modele &m)
     return DecoupeLignes(DepuisCp1252(ContenuGrille(m)));
 }
 
-bool ImprimeGrille(Modele &m, bool ouvrirEditeur)
+Document DocumentGrille(Modele &m)
+{
+    Tableau tableau;
+    tableau.largeurs = {1.5, 1.5, 4, 4, 1.5, 1.5, 1.5, 1.5, 1.5};
+    tableau.lignesEntete = 1;
+    tableau.ajouteLigne({QStringLiteral("Tri"), QStringLiteral("N° J"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
+                         QStringLiteral("Nb Man"), QStringLiteral("Nb Par"), QStringLiteral("Nb Pts"),
+                         QStringLiteral("Moy Man"), QStringLiteral("Moy Par")},
+                        true);
+    Avancement avancement(m, m.OrdreGrille.size());
+    for (int i = 0; i < m.OrdreGrille.size(); ++i) {
+        const int r = m.RechJoueur(m.OrdreGrille[i]);
+        if (r != -1) {
+            // The cells hold the fields of the text line, padding included.
+            char ligne[Largeur];
+            LigneJoueur(ligne, m, i + 1, r);
+            QList<CelluleDoc> cellules;
+            cellules.reserve(std::size(Largeurs));
+            const char *d = ligne + 6;
+            for (int largeur : Largeurs) {
+                cellules.emplace_back().texte = DepuisCp1252(QByteArrayView(d + 2, largeur));
+                d += 2 + largeur;
+            }
+            tableau.lignes.append(cellules);
+        }
+        avancement.avance();
+    }
+    // 18.5 cm across: the page lies on its side.
+    Document document;
+    document.orientation = Orientation::Paysage;
+    document.entete = {m.NomTournoi, QStringLiteral("CLASSEMENT")};
+    document.ajoute(tableau);
+    return document;
+}
+
+bool ImprimeGrille(Modele &m, Sortie sortie)
 {
     if (m.NbJoueurs() == 0) {
         m.AfficheErreur(QStringLiteral("La grille est vide, il n'y a rien à imprimer."));
         return false;
     }
-    return ImprimeTexte(m, QStringLiteral("GRILLE.TXT"), ContenuGrille(m), ouvrirEditeur);
+    return ImprimeRapport(m, sortie, QStringLiteral("GRILLE"), [&] { return ContenuGrille(m); },
+                          [&] { return DocumentGrille(m); });
 }

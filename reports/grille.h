@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/canal.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -10,5 +12,9 @@ class Modele;
 QByteArray ContenuGrille(const Modele &m);
 QStringList LignesGrille(const Modele &m);
 
-// Prints the ranking through the text channel; an empty grid is refused in the error box.
-bool ImprimeGrille(Modele &m, bool ouvrirEditeur = true);
+// The ranking as a document: a landscape page, one table of nine columns
+// whose cells hold the fields of the text lines; the model tells the progress.
+Document DocumentGrille(Modele &m);
+
+// Prints the ranking; an empty grid is refused in the error box.
+bool ImprimeGrille(Modele &m, Sortie sortie = Sortie::Choisie);

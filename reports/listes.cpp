@@ -1,6 +1,5 @@
 #include "reports/listes.h"
 #include "ranking/classement.h"
-#include "reports/canal.h"
 #include "reports/commun.h"
 #include "scores/places.h"
 #include "store/modele.h"
@@ -181,14 +180,14 @@ VueListe VueRepartition(Modele &m, Liste liste, bool places)
     return vue;
 }
 
-QString FichierListe(Liste liste)
+QString NomListe(Liste liste)
 {
     switch (liste) {
-    case Liste::ParJoueur: return QStringLiteral("LIST_JOU.TXT");
-    case Liste::ParNom: return QStringLiteral("LIST_NOM.TXT");
+    case Liste::ParJoueur: return QStringLiteral("LIST_JOU");
+    case Liste::ParNom: return QStringLiteral("LIST_NOM");
     case Liste::ParTable: break;
     }
-    return QStringLiteral("LIST_TAB.TXT");
+    return QStringLiteral("LIST_TAB");
 }
 
 QStringList LignesListe(Modele &m, Liste liste)
@@ -209,11 +208,74 @@ QStringList LignesListe(Modele &m, Liste liste)
     return Pagine([&](int page) { return EnteteListe(m, quand, page, liste); }, enregistrements, 38);
 }
 
-bool ImprimeListe(Modele &m, Liste liste, bool ouvrirEditeur)
+Document DocumentListe(Modele &m, Liste liste)
+{
+    // The columns by their role; a team takes the place of the player and of his two names.
+    enum Colonne { Table, Place, Numero, Nom, Prenom };
+    const bool equipes = m.TypeJeu.estEquipes();
+    const QString titres[] = {
+        QStringLiteral("N° table"), QStringLiteral("Place"),
+        equipes ? QStringLiteral("Equipe") : QStringLiteral("N° joueur"),
+        equipes ? QStringLiteral("Nom/Prénom 1") : liste == Liste::ParTable ? QStringLiteral("Nom") : QStringLiteral("Nom joueur"),
+        equipes ? QStringLiteral("Nom/Prénom 2") : QStringLiteral("Prénom"),
+    };
+    QString sousTitre;
+    QList<Colonne> colonnes;
+    switch (liste) {
+    case Liste::ParTable:
+        sousTitre = QStringLiteral("(triée par n° de table)");
+        colonnes = {Table, Place, Numero, Nom, Prenom};
+        break;
+    case Liste::ParJoueur:
+        sousTitre = QStringLiteral("(triée par n° de joueur)");
+        colonnes = {Numero, Nom, Prenom, Table, Place};
+        break;
+    case Liste::ParNom:
+        sousTitre = QStringLiteral("(triée par nom de joueur)");
+        colonnes = {Nom, Prenom, Numero, Table, Place};
+        break;
+    }
+
+    Tableau tableau;
+    tableau.lignesEntete = 1;
+    QStringList entetes;
+    for (Colonne c : colonnes) {
+        tableau.largeurs << (c == Nom || c == Prenom ? 5.0 : 2.0);
+        entetes << titres[c];
+    }
+    tableau.ajouteLigne(entetes, true);
+    const int n = PrepareRepartition(m, liste);
+    const TableCellules &t = m.TabTri;
+    Avancement avancement(m, n);
+    for (int i = 1; i <= n; ++i) {
+        const double numero = t(ColTabTri::Libre5, i).nombre();
+        const QString valeurs[] = {
+            TexteNombre(t(ColTabTri::Ligne, i).nombre()),
+            m.PlacesNommees() ? NomPointCardinal(int(t(ColTabTri::Cle2, i).nombre())) : QString(),
+            TexteNombre(numero),
+            NomJoueur(m, numero, ColJoueur::Nom),
+            NomJoueur(m, numero, ColJoueur::Prenom),
+        };
+        QStringList ligne;
+        for (Colonne c : colonnes)
+            ligne << valeurs[c];
+        tableau.ajouteLigne(ligne);
+        avancement.avance();
+    }
+
+    Document document;
+    document.entete = {m.NomTournoi,
+                       QStringLiteral("LISTE DES TABLES DE LA MANCHE ") + QString::number(m.MancheCourante), sousTitre};
+    document.ajoute(tableau);
+    return document;
+}
+
+bool ImprimeListe(Modele &m, Liste liste, Sortie sortie)
 {
     if (m.NbScores() == 0) {
         m.AfficheErreur(QStringLiteral("Le fichier de répartition est vide, il n'y a rien à imprimer."));
         return false;
     }
-    return ImprimeTexte(m, FichierListe(liste), LignesListe(m, liste), ouvrirEditeur);
+    return ImprimeRapport(m, sortie, NomListe(liste), [&] { return ContenuTexte(LignesListe(m, liste)); },
+                          [&] { return DocumentListe(m, liste); });
 }

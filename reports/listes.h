@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/canal.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,12 +34,17 @@ struct VueListe
 // is not entered. TabTri is rebuilt on the way.
 VueListe VueRepartition(Modele &m, Liste liste, bool places);
 
-// LIST_TAB.TXT, LIST_JOU.TXT or LIST_NOM.TXT.
-QString FichierListe(Liste liste);
+// LIST_TAB, LIST_JOU or LIST_NOM: the name of the list's report.
+QString NomListe(Liste liste);
 
 // The lines of a list; TabTri is rebuilt on the way.
 QStringList LignesListe(Modele &m, Liste liste);
 
-// Prints a list through the text channel; an empty tables-and-scores table is
-// refused in the error box.
-bool ImprimeListe(Modele &m, Liste liste, bool ouvrirEditeur = true);
+// A list as a document: below the tournament name, the round and the list's
+// order in the page header, a table of five columns, one row per seat in the
+// order of the text list; TabTri is rebuilt on the way and the model tells
+// the progress.
+Document DocumentListe(Modele &m, Liste liste);
+
+// Prints a list; an empty tables-and-scores table is refused in the error box.
+bool ImprimeListe(Modele &m, Liste liste, Sortie sortie = Sortie::Choisie);

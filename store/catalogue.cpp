@@ -71,7 +71,7 @@ bool SupprimeTournoi(Modele &m, int n, int dernier)
     return true;
 }
 
-QList<CheminWord> CheminsWord()
+QStringList TraitementsDeTexte(Plateforme &plateforme)
 {
     static const QStringList dossiers = {
         QStringLiteral("Program Files\\Microsoft Office\\Office"),
@@ -79,10 +79,16 @@ QList<CheminWord> CheminsWord()
         QStringLiteral("Program Files\\Microsoft Office\\root\\Office"),
         QStringLiteral("Program Files (x86)\\Microsoft Office\\root\\Office"),
     };
-    QList<CheminWord> chemins;
+    QStringList trouves;
     for (int i = 1; i <= 30; ++i)
         for (const QString &dossier : dossiers)
-            chemins.append({QStringLiteral("C:\\") + dossier + QString::number(i) + QStringLiteral("\\winword.exe"),
-                            QStringLiteral(" Word trouvé dans ") + dossier + QString::number(i)});
-    return chemins;
+            if (plateforme.fichierSystemeExiste(QStringLiteral("C:\\") + dossier + QString::number(i)
+                                                + QStringLiteral("\\winword.exe")))
+                trouves << QStringLiteral(" Word trouvé dans ") + dossier + QString::number(i);
+    if (trouves.isEmpty()) {
+        const QString application = plateforme.traitementDeTexte();
+        if (!application.isEmpty())
+            trouves << QStringLiteral(" Traitement de texte trouvé : ") + application;
+    }
+    return trouves;
 }

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class Modele;
+class Plateforme;
 
 // The tournaments of the program directory, T01.DAT to T99.DAT, listed as
 // "nn : name" in ascending order of number.
@@ -14,10 +15,8 @@ QString PremierNumeroLibre(const QStringList &catalogue);
 // Deletes the files of tournament n, then renames those of n + 1 to `dernier`
 // one number down. False, after the error box, when a file cannot be moved.
 bool SupprimeTournoi(Modele &m, int n, int dernier);
-// The names that the word-processor probe looks for, with the diagnostic text of each.
-struct CheminWord
-{
-    QString chemin;
-    QString texte;
-};
-QList<CheminWord> CheminsWord();
+// The word-processor probe, as its diagnostic tells it: " Word trouvé dans "
+// and the folder, for each of the Windows paths that exists; when none does,
+// " Traitement de texte trouvé : " and the application the platform offers.
+// Empty when there is no word processor.
+QStringList TraitementsDeTexte(Plateforme &plateforme);

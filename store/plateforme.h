@@ -50,6 +50,14 @@ public:
     virtual int largeurEcran() = 0;
     // Whether a file of the host system exists (the word-processor probe).
     virtual bool fichierSystemeExiste(const QString &chemin) = 0;
+    // The word processor of a system other than Windows: the application
+    // the desktop opens .docx documents with, or a LibreOffice executable on
+    // the PATH; empty when there is none (always on Windows, probed by paths).
+    virtual QString traitementDeTexte() { return {}; }
+    // A folder of the system's temporary directory for the documents of this
+    // run, made on first use and kept until the program ends; empty when it
+    // cannot be made.
+    virtual QString dossierDocuments() { return {}; }
 };
 
 // The hourglass for as long as the guard lives, whatever way the scope is

@@ -1,5 +1,6 @@
 // The command line, run as a user's script or the desktop menu runs it.
 #include "support/disque.h"
+#include "support/lecturedocx.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,6 +79,14 @@ private slots:
         QTest::newRow("feuilles") << QStringList{"--imprimer", "feuilles", "--table", "1"} << "FEUILLES.TXT";
         QTest::newRow("csv") << QStringList{"--imprimer", "csv"} << "FEUILLES.CSV";
         QTest::newRow("fiche") << QStringList{"--imprimer", "fiche", "--joueur", "2"} << "FICHE.TXT";
+        // The document instead of the text file.
+        QTest::newRow("classement en document") << QStringList{"--imprimer", "classement", "--document"} << "GRILLE.docx";
+        QTest::newRow("tables en document") << QStringList{"--document", "--imprimer", "tables"} << "LIST_TAB.docx";
+        QTest::newRow("joueurs en document") << QStringList{"--document", "--imprimer", "joueurs"} << "LIST_JOU.docx";
+        QTest::newRow("noms en document") << QStringList{"--document", "--imprimer", "noms"} << "LIST_NOM.docx";
+        QTest::newRow("feuilles en document") << QStringList{"--document", "--imprimer", "feuilles"} << "FEUILLES.docx";
+        QTest::newRow("fiche en document") << QStringList{"--document", "--imprimer", "fiche", "--joueur", "2"}
+                                           << "FICHE.docx";
     }
     void rapports()
     {
@@ -87,8 +96,15 @@ private slots:
         const Resultat r = lance(QStringList{QStringLiteral("--tournoi"), QStringLiteral("01")} + arguments);
         QCOMPARE(r.erreurs, QString());
         QCOMPARE(r.statut, 0);
-        QVERIFY(lit(fichier).endsWith("\r\n") || fichier == u"FEUILLES.TXT");
         QCOMPARE(lit(QStringLiteral("M01.DAT")), manches);
+        if (fichier.endsWith(u".TXT") || fichier.endsWith(u".CSV")) {
+            QVERIFY(lit(fichier).endsWith("\r\n") || fichier == u"FEUILLES.TXT");
+            return;
+        }
+        QCOMPARE(QDir(dossier.path()).entryList({QStringLiteral("*.TXT")}), QStringList());
+        const LectureDocx document(dossier.filePath(fichier));
+        QVERIFY2(document.erreur.isEmpty(), qPrintable(document.erreur));
+        QCOMPARE(document.paragraphes(document.partieEntete()).value(2).texte, QStringLiteral("\tClub"));
     }
 
     void refus_data()
@@ -117,6 +133,11 @@ private slots:
             << QStringList{"--tournoi", "1", "--affichage", "--imprimer", "csv"} << 2 << "ne vont pas ensemble";
         QTest::newRow("affichage d'une manche") << QStringList{"--tournoi", "1", "--affichage", "--manche", "1"} << 2
                                                 << "--imprimer";
+        QTest::newRow("document sans impression") << QStringList{"--tournoi", "1", "--document"} << 2 << "--imprimer";
+        QTest::newRow("manches en document") << QStringList{"--tournoi", "1", "--imprimer", "manches", "--document"} << 2
+                                             << "le rapport manches n'existe qu'en fichier texte";
+        QTest::newRow("csv en document") << QStringList{"--tournoi", "1", "--document", "--imprimer", "csv"} << 2
+                                         << "le rapport csv n'existe qu'en fichier texte";
     }
     void refus()
     {
@@ -126,7 +147,8 @@ private slots:
         const Resultat r = lance(arguments);
         QCOMPARE(r.statut, statut);
         QVERIFY2(r.erreurs.contains(message), qPrintable(r.erreurs));
-        QCOMPARE(QDir(dossier.path()).entryList({QStringLiteral("*.TXT"), QStringLiteral("*.CSV")}), QStringList());
+        QCOMPARE(QDir(dossier.path()).entryList({QStringLiteral("*.TXT"), QStringLiteral("*.CSV"), QStringLiteral("*.docx")}),
+                 QStringList());
     }
 
     void joueurAbsentDesInscrits()
@@ -149,6 +171,9 @@ private slots:
                                          "taille permise.";
         QTest::newRow("scores illisibles") << "illisible"
                                            << "Impossible de lire le fichier S01.DAT : un dossier porte ce nom.";
+        QTest::newRow("document impossible") << "document"
+                                             << "Impossible d'enregistrer le document "
+                                                    + QDir::toNativeSeparators(dossier.filePath("GRILLE.docx")) + " : ";
     }
     void echecs()
     {
@@ -159,16 +184,25 @@ private slots:
             QFile::remove(dossier.filePath(QStringLiteral("S01.DAT")));
             QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("S01.DAT")));
         }
+        const bool document = cause == u"document";
+        if (document)
+            QVERIFY(QDir(dossier.path()).mkdir(QStringLiteral("GRILLE.docx")));
         Resultat r;
         {
             const DisquePlein disque(cause == u"plein" ? 200 : RLIM_INFINITY);
-            r = lance({QStringLiteral("--tournoi"), QStringLiteral("1"), QStringLiteral("--imprimer"),
-                       QStringLiteral("classement")});
+            r = lance(QStringList{QStringLiteral("--tournoi"), QStringLiteral("1"), QStringLiteral("--imprimer"),
+                                  QStringLiteral("classement")}
+                      + (document ? QStringList{QStringLiteral("--document")} : QStringList()));
         }
         QCOMPARE(r.statut, 1);
-        QCOMPARE(r.erreurs.trimmed(), message);
+        // The reason follows the document's name.
+        if (document)
+            QVERIFY2(r.erreurs.startsWith(message) && r.erreurs.trimmed().size() > message.size(), qPrintable(r.erreurs));
+        else
+            QCOMPARE(r.erreurs.trimmed(), message);
         QCOMPARE(lit(QStringLiteral("GRILLE.TXT")), QByteArray("ancien classement\r\n"));
         QDir(dossier.path()).rmdir(QStringLiteral("S01.DAT"));
+        QDir(dossier.path()).rmdir(QStringLiteral("GRILLE.docx"));
     }
 
     // The menu's option: the folder Velmora of the home folder, whatever the current folder.

@@ -365,20 +365,47 @@ private slots:
         QCOMPARE(t->p.boites.last().icone, Plateforme::Icone::Critique);
     }
 
-    void diagnosticWord()
+    // The start-up probe chooses the channel silently; Ctrl+W runs it again
+    // and tells what it finds: each Windows path in the probe's order, or
+    // else the word processor of the desktop.
+    void diagnostic_data()
     {
+        QTest::addColumn<QStringList>("fichiers");
+        QTest::addColumn<QString>("traitement");
+        QTest::addColumn<QStringList>("boites");
+        QTest::addColumn<bool>("trouve");
+        const QString office = QStringLiteral("C:\\Program Files\\Microsoft Office\\root\\Office16\\winword.exe");
+        const QString x86 = QStringLiteral("C:\\Program Files (x86)\\Microsoft Office\\Office12\\winword.exe");
+        const QString word16 = QStringLiteral(" Word trouvé dans Program Files\\Microsoft Office\\root\\Office16");
+        QTest::newRow("rien") << QStringList() << QString() << QStringList{"Word n'est pas installé sur ce PC."} << false;
+        QTest::newRow("Word") << QStringList{office} << QString() << QStringList{word16} << true;
+        QTest::newRow("deux Word avant le bureau")
+            << QStringList{office, x86} << QStringLiteral("LibreOffice Writer")
+            << QStringList{" Word trouvé dans Program Files (x86)\\Microsoft Office\\Office12", word16} << true;
+        QTest::newRow("application du bureau") << QStringList() << QStringLiteral("LibreOffice Writer")
+                                               << QStringList{" Traitement de texte trouvé : LibreOffice Writer"} << true;
+    }
+    void diagnostic()
+    {
+        QFETCH(QStringList, fichiers);
+        QFETCH(QString, traitement);
+        QFETCH(bool, trouve);
+        t->p.fichiersSysteme = QSet<QString>(fichiers.begin(), fichiers.end());
+        t->p.traitement = traitement;
         demarre();
+        QCOMPARE(t->m.WordInstalle, trouve);
+        QVERIFY(t->p.boites.isEmpty());
+        t->m.WordInstalle = !trouve;
         QTest::keyClick(fenetre.get(), Qt::Key_W, Qt::ControlModifier);
-        QCOMPARE(t->p.dernierTexte(), QStringLiteral("Word n'est pas installé sur ce PC."));
-        QVERIFY(!t->m.WordInstalle);
-        t->p.fichiersSysteme << QStringLiteral("C:\\Program Files\\Microsoft Office\\root\\Office16\\winword.exe");
-        QTest::keyClick(fenetre.get(), Qt::Key_W, Qt::ControlModifier);
-        QCOMPARE(t->p.dernierTexte(), QStringLiteral(" Word trouvé dans Program Files\\Microsoft Office\\root\\Office16"));
-        QCOMPARE(t->p.boites.last().icone, Plateforme::Icone::Aucune);
-        QVERIFY(t->m.WordInstalle);
-        const auto avant = t->p.boites.size();
+        QStringList textes;
+        for (const PlateformeTest::Boite &b : t->p.boites) {
+            textes << b.texte;
+            QCOMPARE(b.icone, Plateforme::Icone::Aucune);
+        }
+        QTEST(textes, "boites");
+        QCOMPARE(t->m.WordInstalle, trouve);
         QTest::keyClick(fenetre.get(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(t->p.boites.size(), avant);
+        QCOMPARE(t->p.boites.size(), textes.size());
     }
 
     // Help opens its page; without an application to show it, a box gives its path.

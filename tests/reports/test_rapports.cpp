@@ -1,13 +1,8 @@
 // The reports as files: each layout by game type, the paging, the rounds
 // list, the way a printout ends (editor, boxes, wait window), the searches of
 // the player sheet and the grids of the table lists.
-#include "reports/feuilles.h"
-#include "reports/feuillescsv.h"
-#include "reports/fiche.h"
-#include "reports/grille.h"
-#include "reports/listes.h"
-#include "reports/manches.h"
-#include "support/tournoi.h"
+#include "soiree.h"
+#include "support/lecturedocx.h"
 
 #include <QElapsedTimer>
 
@@ -16,36 +11,6 @@ namespace {
 QString blancs(int n)
 {
     return QString(n, u' ');
-}
-
-// Round 2 is current, both rounds have 4 deals. Round 1 had tables 1 and 2;
-// round 2 has tables 2 and 3, table 1 having been deleted. In round 2, table
-// 2 is scored but for its second seat, table 3 not at all. Entrant 8 sits out
-// round 1, entrant 9 round 2. In team belote, four teams at tables of two.
-// Entrant 5 has values without averages, entrant 2 every value.
-void Soiree(Tournoi &t, bool places = false)
-{
-    if (t.m.TypeJeu.estEquipes()) {
-        t.joueur(1, "DUPONT Jean", "DURAND Luc").joueur(2, "MARTIN Anne", "PETIT Zoé");
-        t.joueur(3, "ROUX Paul", "LEROY Eve").joueur(4, "DUPONT Jean-Pierre et fils aînés ++", "SIMON Marc");
-        t.manches(2, "4").table(1, 1, {1, 2}, {"10", "-10"}, "5").table(1, 2, {3, 4});
-        t.table(2, 2, {1, 4}, {"", "80"}, "4").table(2, 3, {3, 2});
-    } else {
-        const char *noms[][2] = {{"ANDRE", "Paul"}, {"BERNARD", "Lise"}, {"CARON", "Marc"},
-                                 {"DUBOIS", "Eve"}, {"ABCDEFGHIJKLMNOPQRST", "Jean"}, {"FAURE", "Anne"},
-                                 {"GIRARD", "Luc"}, {"HENRY", "Zoé"},     {"IMBERT", "Noé"}};
-        for (int i = 0; i < 9; ++i)
-            t.joueur(i + 1, noms[i][0], noms[i][1]);
-        t.manches(2, "4").table(1, 1, {1, 2, 3, 4}, {"10", "-10", "0", "0"}, "5").table(1, 2, {5, 6, 7, 9});
-        t.table(2, 2, {8, 3, 5, 1}, {"10", "", "-10", "0"}, "4").table(2, 3, {2, 7, 4, 6});
-        const double valeurs[][5] = {{2, 8, 250, SansValeur, SansValeur}, {3, 12, -1234, -411, -103}};
-        for (int c = ColJoueur::Manches; c <= ColJoueur::MoyParties; ++c) {
-            t.m.Joueurs(c, 5) = valeurs[0][c - ColJoueur::Manches];
-            t.m.Joueurs(c, 2) = valeurs[1][c - ColJoueur::Manches];
-        }
-    }
-    if (places)
-        t.places();
 }
 
 // The five opening lines of a one-page report.
@@ -74,25 +39,6 @@ QStringList Parties(const QString &separateur, const QString &cases)
     for (int p = 1; p <= 4; ++p)
         lignes << separateur << "        !  " + QString::number(p) + cases;
     return lignes;
-}
-
-// Writes a report through its printing routine; `argument` is the table of
-// the sheets, or the Joueurs row of the player sheet (found on the same grid row).
-bool Imprime(Modele &m, const QString &fichier, int argument)
-{
-    if (fichier == "GRILLE.TXT")
-        return ImprimeGrille(m);
-    if (fichier == "MANCHES.TXT")
-        return ImprimeManches(m);
-    if (fichier == "FEUILLES.TXT")
-        return ImprimeFeuilles(m, argument);
-    if (fichier == "FEUILLES.CSV")
-        return ImprimeFeuillesCsv(m);
-    if (fichier == "FICHE.TXT")
-        return ImprimeFiche(m, FicheJoueur(m, argument, argument));
-    return ImprimeListe(m, fichier == "LIST_JOU.TXT"   ? Liste::ParJoueur
-                           : fichier == "LIST_NOM.TXT" ? Liste::ParNom
-                                                       : Liste::ParTable);
 }
 
 } // namespace
@@ -336,17 +282,20 @@ private slots:
         COMPARE_LIGNES(Lignes(t.m, "MANCHES.TXT").mid(11 + manches), {ligne, CadreManches});
     }
 
-    // How a printout ends, seen through the platform: the editor, the boxes,
-    // the input box of the score sheets and the wait window while they are
-    // built. A box is "title|start of its text", <chemin> the full path of the
-    // file or page; "<annule>" cancels the input box.
+    // How a printout ends, seen through the platform: the editor or the
+    // word processor, the boxes, the input box of the score sheets and the
+    // wait window while they are built. A box is "title|start of its text",
+    // <chemin> the full path of the file or page, <docs> the folder of the
+    // run's documents; "<annule>" cancels the input box. What is opened is
+    // the text file given to the editor, or the name of a document or page.
+    // With a word processor ("traitement"), each printout is a new document.
     void impression_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("cas");
         QTest::addColumn<QStringList>("saisies");
         QTest::addColumn<QStringList>("boites");
-        QTest::addColumn<QStringList>("edites");
+        QTest::addColumn<QStringList>("ouverts");
         QTest::addColumn<QString>("signaux");
         const QString programme = "Velmora Tarot Belote 3.72|Aucun programme n'a pu ouvrir ";
         const QString erreur = "Erreur|Le n° ";
@@ -365,7 +314,7 @@ private slots:
                                      << QStringList{"ERREUR|La grille est vide, il n'y a rien à imprimer."} << aucun << "";
         QTest::newRow("aide sans application") << "aide" << "sans application" << aucun
                                                << QStringList{programme + "la page d'aide. Elle se trouve ici :\n<chemin>"}
-                                               << aucun << "";
+                                               << QStringList{"sommaire.html"} << "";
         QTest::newRow("abandon") << "Abandon" << "" << zero << aucun << aucun << "";
         QTest::newRow("csv") << "Csv" << "" << zero << aucun << QStringList{"FEUILLES.CSV"} << "";
         QTest::newRow("toutes les tables") << "Etat" << "" << zero << aucun << feuilles << toutes;
@@ -385,6 +334,24 @@ private slots:
         QTest::newRow("feuilles bloquées") << "Etat" << "bloqué" << zero
                                            << QStringList{"ERREUR|Impossible d'enregistrer le fichier FEUILLES.TXT : "}
                                            << aucun << toutes;
+
+        QTest::newRow("grille deux fois, traitement de texte")
+            << "GRILLE.TXT" << "traitement, deux fois" << aucun << aucun
+            << QStringList{"GRILLE-1.docx", "GRILLE-2.docx"} << "100 fin Préparation du document ... 100 fin";
+        QTest::newRow("grille vide, traitement de texte")
+            << "GRILLE.TXT" << "vide, traitement" << aucun
+            << QStringList{"ERREUR|La grille est vide, il n'y a rien à imprimer."} << aucun << "";
+        QTest::newRow("liste, document impossible à écrire")
+            << "LIST_TAB.TXT" << "traitement, dossier absent" << aucun
+            << QStringList{"ERREUR|Impossible d'enregistrer le document <docs>LIST_TAB-1.docx : "} << liste << toutes;
+        QTest::newRow("feuilles, traitement de texte") << "Etat" << "traitement" << zero << aucun
+                                                       << QStringList{"FEUILLES-1.docx"} << toutes;
+        QTest::newRow("feuilles, document sans application")
+            << "Etat" << "traitement, sans application" << zero
+            << QStringList{"ERREUR|Aucun traitement de texte n'a pu ouvrir le document <docs>FEUILLES-1.docx.\n"
+                           "Le rapport est écrit en fichier texte à la place.",
+                           programme + "le fichier. Il est enregistré ici :\n<chemin>"}
+            << QStringList{"FEUILLES-1.docx", "FEUILLES.TXT"} << toutes + " Préparation du document ... " + toutes;
     }
     void impression()
     {
@@ -392,14 +359,18 @@ private slots:
         QFETCH(QString, cas);
         QFETCH(QStringList, saisies);
         QFETCH(QStringList, boites);
-        QFETCH(QStringList, edites);
+        QFETCH(QStringList, ouverts);
         QFETCH(QString, signaux);
         Tournoi t;
-        if (cas != "vide")
+        if (!cas.startsWith("vide"))
             Soiree(t);
         t.m.OrdreGrille = {1};
-        t.p.applicationTrouvee = cas != "sans application";
-        if (cas == "sans parties")
+        t.m.WordInstalle = cas.contains("traitement");
+        t.p.applicationTrouvee = !cas.contains("sans application");
+        if (cas.contains("dossier absent"))
+            t.p.dossierDocs = t.dossier.filePath("absent");
+        const QString docs = t.p.dossierDocuments() + '/';
+        if (cas.startsWith("sans parties"))
             t.m.Manches(ColManche::Parties, 2) = QString("  ");
         for (const QString &saisie : saisies)
             t.p.saisies.enqueue(saisie == "<annule>" ? std::nullopt : std::optional<QString>(saisie));
@@ -416,7 +387,8 @@ private slots:
             chemin = t.m.CheminAide("sommaire.html");
             t.m.OuvreAide("sommaire.html");
         } else if (action.contains('.')) {
-            Imprime(t.m, action, 0);
+            for (int fois = cas.contains("deux fois") ? 2 : 1; fois > 0; --fois)
+                Imprime(t.m, action, 0);
         } else {
             FeuillesDeMarque(t.m, action == "Csv"    ? ChoixFeuilles::Csv
                                   : action == "Etat" ? ChoixFeuilles::Etat
@@ -426,24 +398,38 @@ private slots:
         QCOMPARE(t.p.boites.size(), boites.size());
         for (int i = 0; i < boites.size(); ++i) {
             const PlateformeTest::Boite &b = t.p.boites[i];
-            const QString texte = boites[i].section('|', 1).replace("<chemin>", QDir::toNativeSeparators(chemin));
+            const QString texte = boites[i].section('|', 1).replace("<chemin>", QDir::toNativeSeparators(chemin))
+                                      .replace("<docs>", QDir::toNativeSeparators(docs));
             QCOMPARE(b.titre, boites[i].section('|', 0, 0));
             QVERIFY2(b.texte.startsWith(texte), qPrintable(b.texte));
             // The reason follows the name of a file that cannot be written.
             QVERIFY(b.texte.size() > texte.size() + 1 || !texte.endsWith(" : "));
             QCOMPARE(b.icone, b.titre == TitreProgramme ? Plateforme::Icone::Information : Plateforme::Icone::Exclamation);
         }
-        QStringList chemins;
-        for (const QString &f : edites)
-            chemins << QDir::toNativeSeparators(t.m.Chemin(f));
+        QStringList chemins, documents;
+        for (const QString &f : ouverts)
+            if (f.endsWith(".TXT") || f.endsWith(".CSV"))
+                chemins << QDir::toNativeSeparators(t.m.Chemin(f));
+            else
+                documents << f;
         QCOMPARE(t.p.textesEdites, chemins);
+        QStringList nomsDocuments;
+        for (const QString &d : t.p.documents) {
+            nomsDocuments << QFileInfo(d).fileName();
+            // A new document of the run, complete, in the run's folder.
+            if (d.endsWith(".docx")) {
+                QCOMPARE(QFileInfo(d).absolutePath() + '/', docs);
+                QVERIFY(LectureDocx(d).erreur.isEmpty());
+            }
+        }
+        QCOMPARE(nomsDocuments, documents);
         QCOMPARE(recus.join(' '), signaux.isEmpty() ? "" : "Préparation du document ... " + signaux);
         // The table is asked for the sheets only, once the round has its deals.
-        QCOMPARE(t.p.saisies.size(), action == "Etat" && cas != "sans parties" ? 0 : saisies.size());
+        QCOMPARE(t.p.saisies.size(), action == "Etat" && !cas.startsWith("sans parties") ? 0 : saisies.size());
         QVERIFY(!t.p.sablierActif());
         // A printout refused leaves no file behind.
         for (const char *f : {"LIST_TAB.TXT", "GRILLE.TXT", "FEUILLES.TXT", "FEUILLES.CSV"})
-            QCOMPARE(t.m.FichierExiste(f), edites.contains(f));
+            QCOMPARE(t.m.FichierExiste(f), ouverts.contains(f));
     }
 
     // Grid order ANDRE BERNARD CARON DUBOIS ABCDE... FAURE GIRARD HENRY IMBERT,

@@ -37,6 +37,7 @@ struct TableauLu
     QStringList bordures; // sides set to a visible border
     QList<QList<CelluleLue>> lignes;
     int lignesEntete = 0; // rows marked as repeated headings (counted wherever they are)
+    QList<int> hauteurs; // least height of each row in twips, 0 when not set
 
     QList<QStringList> textes() const
     {
@@ -323,11 +324,14 @@ private:
                 }
             } else if (xml.name() == u"tr") {
                 QList<CelluleLue> ligne;
+                t.hauteurs.append(0);
                 while (xml.readNextStartElement()) {
                     if (xml.name() == u"trPr") {
                         while (xml.readNextStartElement()) {
                             if (xml.name() == u"tblHeader")
                                 ++t.lignesEntete;
+                            else if (xml.name() == u"trHeight" && val(xml, QStringLiteral("hRule")) == u"atLeast")
+                                t.hauteurs.last() = val(xml).toInt();
                             xml.skipCurrentElement();
                         }
                     } else if (xml.name() == u"tc") {

@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QSet>
 #include <functional>
+#include <QTemporaryDir>
+#include <memory>
 
 // The scripted platform of the tests: records every box and every request,
 // answers questions, input boxes and file dialogs from queues.
@@ -43,6 +45,11 @@ public:
     bool applicationTrouvee = true;
     int largeur = 1024;
     QSet<QString> fichiersSysteme;
+    // The word processor the desktop offers, empty when none.
+    QString traitement;
+    // The folder of the run's documents: one of its own, made on first use,
+    // unless the test names another.
+    QString dossierDocs;
     QStringList sons, videos, documents, textesEdites;
 
     // Text of the last box, empty when none.
@@ -107,7 +114,17 @@ public:
     }
     int largeurEcran() override { return largeur; }
     bool fichierSystemeExiste(const QString &chemin) override { return fichiersSysteme.contains(chemin); }
+    QString traitementDeTexte() override { return traitement; }
+    QString dossierDocuments() override
+    {
+        if (dossierDocs.isEmpty()) {
+            m_documents = std::make_unique<QTemporaryDir>();
+            dossierDocs = m_documents->path();
+        }
+        return dossierDocs;
+    }
 
 private:
     quint32 m_etat = 1;
+    std::unique_ptr<QTemporaryDir> m_documents;
 };
