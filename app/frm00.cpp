@@ -134,8 +134,7 @@ void frm00::Demarre()
     m.WordInstalle = ChercheWord(false);
     ListeTournois();
     LitOptions(m);
-    move(0, 0);
-    resize(800, 600);
+    OccupeEcran(this);
 }
 
 bool frm00::ChercheWord(bool afficher)

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QProcess>
@@ -121,12 +122,16 @@ bool PlateformeQt::question(const QString &titre, const QString &texte, bool oui
 std::optional<QString> PlateformeQt::saisie(const QString &titre, const QString &invite, const QString &defaut)
 {
     const CurseurNormal curseur(*this);
-    bool ok = false;
-    const QString texte = QInputDialog::getText(QApplication::activeWindow(), titre, invite, QLineEdit::Normal,
-                                                defaut, &ok);
-    if (!ok)
+    QInputDialog boite(QApplication::activeWindow());
+    boite.setWindowTitle(titre);
+    boite.setLabelText(invite);
+    boite.setTextValue(defaut);
+    // A long prompt wraps rather than widen the box beyond a small screen.
+    if (auto *libelle = boite.findChild<QLabel *>())
+        libelle->setWordWrap(true);
+    if (boite.exec() != QDialog::Accepted)
         return std::nullopt;
-    return texte;
+    return boite.textValue();
 }
 
 QString PlateformeQt::choisirFichier(const QString &titre, const QString &dossier, const QStringList &filtres)

@@ -104,8 +104,7 @@ frmTarot1::frmTarot1(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
     connect(echap, &QShortcut::activated, this, &frmTarot1::finProgramme);
     connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this, &frmTarot1::AfficheSalle);
 
-    move(0, 0);
-    resize(Pixels(12000), Pixels(9000));
+    OccupeEcran(this);
     ChargeCartes();
     FormateGrille();
     AppliqueOptions(m.OptAffichMoy);

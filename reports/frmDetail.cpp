@@ -70,8 +70,10 @@ frmDetail::frmDetail(Modele &modele, QWidget *parent) : QWidget(parent, Qt::Wind
         QStringLiteral("Moyennes parties...."),
         QStringLiteral("Classement............."),
     };
+    // The captions stay on one line beside their boxes; only the instructions wrap.
     for (int i = 1; i <= 7; ++i)
-        Label[i] = Etiquette(this, QStringLiteral("Label%1").arg(i), textes[i]);
+        Label[i] = i == 4 ? Etiquette(this, QStringLiteral("Label4"), textes[i])
+                          : Cree<QLabel>(QStringLiteral("Label%1").arg(i), textes[i], this);
     lblTournoi = Etiquette(this, QStringLiteral("lblTournoi"), m.NomTournoi);
     lblTournoi->setAlignment(Qt::AlignCenter);
     QFont police = lblTournoi->font();

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 
 #include <utility>
 
@@ -36,6 +37,20 @@ constexpr int Pixels(int twips)
 {
     return (twips + 7) / 15;
 }
+// A window that takes the whole of the smallest screen: its frame, title bar
+// and borders included, is 12000 x 9000 twips at the top left corner. The
+// system's own frame counts once the window has one; before, a usual title
+// bar and thin borders.
+inline void OccupeEcran(QWidget *fenetre)
+{
+    QMargins cadre(4, 30, 4, 4);
+    if (fenetre->windowHandle() && !fenetre->windowHandle()->frameMargins().isNull())
+        cadre = fenetre->windowHandle()->frameMargins();
+    fenetre->move(0, 0);
+    fenetre->resize(Pixels(12000) - cadre.left() - cadre.right(),
+                    Pixels(9000) - std::max(cadre.top(), 30) - cadre.bottom());
+}
+
 // Heights of the heading row and of the other rows of every grid, in twips.
 constexpr int HauteurTitresGrille = 480;
 constexpr int HauteurLigneGrille = 225;
