@@ -168,83 +168,67 @@ private slots:
 
     // How a printout ends, seen through the platform: the editor or the
     // word processor, the boxes, the input box of the score sheets and the
-    // wait window while they are built. A box is "title|start of its text",
-    // <chemin> the full path of the file or page, <docs> the folder of the
-    // run's documents; "<annule>" cancels the input box. What is opened is
-    // the text file given to the editor, or the name of a document or page.
-    // With a word processor ("traitement"), each printout is a new document.
+    // wait window while they are built. The answers to the input box are
+    // apart by spaces, "<vide>" an empty one, "<annule>" a cancel. A box is
+    // "title|start of its text", boxes apart by "#", <chemin> the full path
+    // of the file or page, <docs> the folder of the run's documents. What is
+    // opened is the text file given to the editor, or the name of a document
+    // or page. With a word processor ("traitement"), each printout is a new
+    // document.
     void impression_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("cas");
-        QTest::addColumn<QStringList>("saisies");
-        QTest::addColumn<QStringList>("boites");
-        QTest::addColumn<QStringList>("ouverts");
-        QTest::addColumn<QString>("signaux");
+        for (const char *colonne : {"action", "cas", "saisies", "boites", "ouverts", "signaux"})
+            QTest::addColumn<QString>(colonne);
         const QString programme = "Velmora Tarot Belote 3.72|Aucun programme n'a pu ouvrir ";
-        const QString erreur = "Erreur|Le n° ";
+        const QString fichier = programme + "le fichier. Il est enregistré ici :\n<chemin>";
+        const QString impossible = "ERREUR|Impossible d'enregistrer le ", grilleVide = "ERREUR|La grille est vide, il n'y a rien à imprimer.";
+        const QString bornes = "#Erreur|Le n° de table doit être compris entre 1 et 3";
         const QString toutes = "12 25 37 50 62 75 87 100 fin";
-        const QStringList liste{"LIST_TAB.TXT"}, feuilles{"FEUILLES.TXT"}, aucun, zero{"0"};
-        QTest::newRow("liste sans application") << "LIST_TAB.TXT" << "sans application" << aucun
-                                                << QStringList{programme + "le fichier. Il est enregistré ici :\n<chemin>"}
-                                                << liste << "";
-        QTest::newRow("liste bloquée") << "LIST_TAB.TXT" << "bloqué" << aucun
-                                       << QStringList{"ERREUR|Impossible d'enregistrer le fichier LIST_TAB.TXT : "} << aucun
-                                       << "";
-        QTest::newRow("liste vide") << "LIST_TAB.TXT" << "vide" << aucun
-                                    << QStringList{"ERREUR|Le fichier de répartition est vide, il n'y a rien à imprimer."}
-                                    << aucun << "";
-        QTest::newRow("grille vide") << "GRILLE.TXT" << "vide" << aucun
-                                     << QStringList{"ERREUR|La grille est vide, il n'y a rien à imprimer."} << aucun << "";
-        QTest::newRow("aide sans application") << "aide" << "sans application" << aucun
-                                               << QStringList{programme + "la page d'aide. Elle se trouve ici :\n<chemin>"}
-                                               << QStringList{"sommaire.html"} << "";
-        QTest::newRow("abandon") << "Abandon" << "" << zero << aucun << aucun << "";
-        QTest::newRow("csv") << "Csv" << "" << zero << aucun << QStringList{"FEUILLES.CSV"} << "";
-        QTest::newRow("toutes les tables") << "Etat" << "" << zero << aucun << feuilles << toutes;
+        QTest::newRow("liste sans application") << "LIST_TAB.TXT" << "sans application" << "" << fichier << "LIST_TAB.TXT" << "";
+        QTest::newRow("liste bloquée") << "LIST_TAB.TXT" << "bloqué" << "" << impossible + "fichier LIST_TAB.TXT : " << "" << "";
+        QTest::newRow("liste vide") << "LIST_TAB.TXT" << "vide" << ""
+                                    << "ERREUR|Le fichier de répartition est vide, il n'y a rien à imprimer." << "" << "";
+        QTest::newRow("grille vide") << "GRILLE.TXT" << "vide" << "" << grilleVide << "" << "";
+        QTest::newRow("aide sans application") << "aide" << "sans application" << ""
+                                               << programme + "la page d'aide. Elle se trouve ici :\n<chemin>" << "sommaire.html" << "";
+        QTest::newRow("abandon") << "Abandon" << "" << "0" << "" << "" << "";
+        QTest::newRow("csv") << "Csv" << "" << "0" << "" << "FEUILLES.CSV" << "";
+        QTest::newRow("toutes les tables") << "Etat" << "" << "0" << "" << "FEUILLES.TXT" << toutes;
         // Table 3 follows table 1's deletion: it has its sheet, table 1 none.
         QTest::newRow("tables existantes seulement")
-            << "Etat" << "" << QStringList{"deux", "1", "4", "-1", "3"}
-            << QStringList{erreur + "saisi doit être un nombre", "Erreur|La table n° 1 n'a pas été constituée pour cette manche.",
-                           erreur + "de table doit être compris entre 1 et 3", erreur + "de table doit être compris entre 1 et 3"}
-            << feuilles << "25 50 75 100 fin";
-        QTest::newRow("réponse vide") << "Etat" << "" << QStringList{""} << aucun << aucun << "";
-        QTest::newRow("saisie annulée") << "Etat" << "" << QStringList{"<annule>"} << aucun << aucun << "";
-        QTest::newRow("sans parties") << "Etat" << "sans parties" << zero
-                                      << QStringList{"ERREUR|Le nombre de parties n'est pas renseigné pour cette manche. Il "
-                                                     "est donc impossible d'imprimer les feuilles de marque. Pour corriger, "
-                                                     "allez dans la définition des manches et renseignez le nombre de parties."}
-                                      << aucun << "";
-        QTest::newRow("feuilles bloquées") << "Etat" << "bloqué" << zero
-                                           << QStringList{"ERREUR|Impossible d'enregistrer le fichier FEUILLES.TXT : "}
-                                           << aucun << toutes;
+            << "Etat" << "" << "deux 1 4 -1 3"
+            << "Erreur|Le n° saisi doit être un nombre#Erreur|La table n° 1 n'a pas été constituée pour cette manche." + bornes + bornes
+            << "FEUILLES.TXT" << "25 50 75 100 fin";
+        QTest::newRow("réponse vide") << "Etat" << "" << "<vide>" << "" << "" << "";
+        QTest::newRow("saisie annulée") << "Etat" << "" << "<annule>" << "" << "" << "";
+        QTest::newRow("sans parties") << "Etat" << "sans parties" << "0"
+                                      << "ERREUR|Le nombre de parties n'est pas renseigné pour cette manche. Il est donc impossible "
+                                         "d'imprimer les feuilles de marque. Pour corriger, allez dans la définition des manches et "
+                                         "renseignez le nombre de parties." << "" << "";
+        QTest::newRow("feuilles bloquées") << "Etat" << "bloqué" << "0" << impossible + "fichier FEUILLES.TXT : " << "" << toutes;
 
-        QTest::newRow("grille deux fois, traitement de texte")
-            << "GRILLE.TXT" << "traitement, deux fois" << aucun << aucun
-            << QStringList{"GRILLE-1.docx", "GRILLE-2.docx"} << "100 fin Préparation du document ... 100 fin";
-        QTest::newRow("grille vide, traitement de texte")
-            << "GRILLE.TXT" << "vide, traitement" << aucun
-            << QStringList{"ERREUR|La grille est vide, il n'y a rien à imprimer."} << aucun << "";
-        QTest::newRow("liste, document impossible à écrire")
-            << "LIST_TAB.TXT" << "traitement, dossier absent" << aucun
-            << QStringList{"ERREUR|Impossible d'enregistrer le document <docs>LIST_TAB-1.docx : "} << liste << toutes;
-        QTest::newRow("feuilles, traitement de texte") << "Etat" << "traitement" << zero << aucun
-                                                       << QStringList{"FEUILLES-1.docx"} << toutes;
+        QTest::newRow("grille deux fois, traitement de texte") << "GRILLE.TXT" << "traitement, deux fois" << "" << ""
+            << "GRILLE-1.docx GRILLE-2.docx" << "100 fin Préparation du document ... 100 fin";
+        QTest::newRow("grille vide, traitement de texte") << "GRILLE.TXT" << "vide, traitement" << "" << grilleVide << "" << "";
+        QTest::newRow("liste, document impossible à écrire") << "LIST_TAB.TXT" << "traitement, dossier absent" << ""
+            << impossible + "document <docs>LIST_TAB-1.docx : " << "LIST_TAB.TXT" << toutes;
+        QTest::newRow("feuilles, traitement de texte") << "Etat" << "traitement" << "0" << "" << "FEUILLES-1.docx" << toutes;
         QTest::newRow("feuilles, document sans application")
-            << "Etat" << "traitement, sans application" << zero
-            << QStringList{"ERREUR|Aucun traitement de texte n'a pu ouvrir le document <docs>FEUILLES-1.docx.\n"
-                           "Le rapport est écrit en fichier texte à la place.",
-                           programme + "le fichier. Il est enregistré ici :\n<chemin>"}
-            << QStringList{"FEUILLES-1.docx", "FEUILLES.TXT"} << toutes + " Préparation du document ... " + toutes;
+            << "Etat" << "traitement, sans application" << "0"
+            << "ERREUR|Aucun traitement de texte n'a pu ouvrir le document <docs>FEUILLES-1.docx.\n"
+               "Le rapport est écrit en fichier texte à la place.#" + fichier
+            << "FEUILLES-1.docx FEUILLES.TXT" << toutes + " Préparation du document ... " + toutes;
     }
     void impression()
     {
         QFETCH(QString, action);
         QFETCH(QString, cas);
-        QFETCH(QStringList, saisies);
-        QFETCH(QStringList, boites);
-        QFETCH(QStringList, ouverts);
         QFETCH(QString, signaux);
+        QFETCH(QString, saisies);
+        QFETCH(QString, boites);
+        QFETCH(QString, ouverts);
+        const QStringList reponses = saisies.split(' ', Qt::SkipEmptyParts), cadres = boites.split('#', Qt::SkipEmptyParts),
+                          fichiers = ouverts.split(' ', Qt::SkipEmptyParts);
         Tournoi t;
         if (!cas.startsWith("vide"))
             Soiree(t);
@@ -256,8 +240,8 @@ private slots:
         const QString docs = t.p.dossierDocuments() + '/';
         if (cas.startsWith("sans parties"))
             t.m.Manches(ColManche::Parties, 2) = QString("  ");
-        for (const QString &saisie : saisies)
-            t.p.saisies.enqueue(saisie == "<annule>" ? std::nullopt : std::optional<QString>(saisie));
+        for (const QString &r : reponses)
+            t.p.saisies.enqueue(r == "<annule>" ? std::nullopt : std::optional<QString>(r == "<vide>" ? "" : r));
         QStringList recus;
         connect(&t.m, &Modele::attente, this, [&](const QString &texte) { recus << texte; });
         connect(&t.m, &Modele::progression, this, [&](int pourcentage) { recus << QString::number(pourcentage); });
@@ -279,19 +263,19 @@ private slots:
                                                      : ChoixFeuilles::Abandon);
         }
 
-        QCOMPARE(t.p.boites.size(), boites.size());
-        for (int i = 0; i < boites.size(); ++i) {
+        QCOMPARE(t.p.boites.size(), cadres.size());
+        for (int i = 0; i < cadres.size(); ++i) {
             const PlateformeTest::Boite &b = t.p.boites[i];
-            const QString texte = boites[i].section('|', 1).replace("<chemin>", QDir::toNativeSeparators(chemin))
+            const QString texte = cadres[i].section('|', 1).replace("<chemin>", QDir::toNativeSeparators(chemin))
                                       .replace("<docs>", QDir::toNativeSeparators(docs));
-            QCOMPARE(b.titre, boites[i].section('|', 0, 0));
+            QCOMPARE(b.titre, cadres[i].section('|', 0, 0));
             QVERIFY2(b.texte.startsWith(texte), qPrintable(b.texte));
             // The reason follows the name of a file that cannot be written.
             QVERIFY(b.texte.size() > texte.size() + 1 || !texte.endsWith(" : "));
             QCOMPARE(b.icone, b.titre == TitreProgramme ? Plateforme::Icone::Information : Plateforme::Icone::Exclamation);
         }
         QStringList chemins, documents;
-        for (const QString &f : ouverts)
+        for (const QString &f : fichiers)
             if (f.endsWith(".TXT") || f.endsWith(".CSV"))
                 chemins << QDir::toNativeSeparators(t.m.Chemin(f));
             else
@@ -309,39 +293,37 @@ private slots:
         QCOMPARE(nomsDocuments, documents);
         QCOMPARE(recus.join(' '), signaux.isEmpty() ? "" : "Préparation du document ... " + signaux);
         // The table is asked for the sheets only, once the round has its deals.
-        QCOMPARE(t.p.saisies.size(), action == "Etat" && !cas.startsWith("sans parties") ? 0 : saisies.size());
+        QCOMPARE(t.p.saisies.size(), action == "Etat" && !cas.startsWith("sans parties") ? 0 : reponses.size());
         QVERIFY(!t.p.sablierActif());
         // A printout refused leaves no file behind.
         for (const char *f : {"LIST_TAB.TXT", "GRILLE.TXT", "FEUILLES.TXT", "FEUILLES.CSV"})
-            QCOMPARE(t.m.FichierExiste(f), ouverts.contains(f));
+            QCOMPARE(t.m.FichierExiste(f), fichiers.contains(f));
     }
 
     // Grid order ANDRE BERNARD CARON DUBOIS ABCDE... FAURE GIRARD HENRY IMBERT,
     // or the reverse; the names of rows 2, 3 and 7 hold "AR". `debut` 0 is a
     // search from the two boxes, otherwise the next one by name from that row.
+    // The result: "faite" when the search was made, the grid row found,
+    // "suivant" when "next" is enabled, "impression" when "print" is, then
+    // the message.
     void recherche_data()
     {
         QTest::addColumn<bool>("inverse");
         QTest::addColumn<QString>("numero");
         QTest::addColumn<QString>("nom");
         QTest::addColumn<int>("debut");
-        QTest::addColumn<bool>("faite");
-        QTest::addColumn<int>("ligne");
-        QTest::addColumn<bool>("suivant");
-        QTest::addColumn<bool>("impression");
-        QTest::addColumn<QString>("erreur");
-        QTest::newRow("rien") << false << "" << "" << 0 << false << 0 << false << false << "";
-        QTest::newRow("zéro comme rien") << false << "0" << "" << 0 << false << 0 << false << false << "";
-        QTest::newRow("les deux") << false << "3" << "ar" << 0 << false << 0 << false << false << "Remplissez le n° OU le nom s.v.p.";
-        QTest::newRow("numéro") << false << "3" << "" << 0 << true << 3 << false << true << "";
-        QTest::newRow("numéro, grille inversée") << true << "2" << "" << 0 << true << 8 << false << true << "";
-        QTest::newRow("numéro inconnu") << false << "12" << "" << 0 << true << 0 << false << false << "Joueur(se) n°  12 pas trouvé";
-        QTest::newRow("nom, sans casse") << false << "" << "ar" << 0 << true << 2 << true << true << "";
-        QTest::newRow("nom, grille inversée") << true << "" << "AR" << 0 << true << 3 << true << true << "";
-        QTest::newRow("suivant sur la ligne") << false << "" << "AR" << 3 << true << 3 << true << true << "";
-        QTest::newRow("suivant plus loin") << false << "" << "AR" << 4 << true << 7 << true << true << "";
-        QTest::newRow("plus de suivant") << false << "" << "AR" << 8 << true << 0 << false << false
-                                         << "Joueur(se) dont le nom contient AR pas trouvé";
+        QTest::addColumn<QString>("resultat");
+        QTest::newRow("rien") << false << "" << "" << 0 << "0";
+        QTest::newRow("zéro comme rien") << false << "0" << "" << 0 << "0";
+        QTest::newRow("les deux") << false << "3" << "ar" << 0 << "0 Remplissez le n° OU le nom s.v.p.";
+        QTest::newRow("numéro") << false << "3" << "" << 0 << "faite 3 impression";
+        QTest::newRow("numéro, grille inversée") << true << "2" << "" << 0 << "faite 8 impression";
+        QTest::newRow("numéro inconnu") << false << "12" << "" << 0 << "faite 0 Joueur(se) n°  12 pas trouvé";
+        QTest::newRow("nom, sans casse") << false << "" << "ar" << 0 << "faite 2 suivant impression";
+        QTest::newRow("nom, grille inversée") << true << "" << "AR" << 0 << "faite 3 suivant impression";
+        QTest::newRow("suivant sur la ligne") << false << "" << "AR" << 3 << "faite 3 suivant impression";
+        QTest::newRow("suivant plus loin") << false << "" << "AR" << 4 << "faite 7 suivant impression";
+        QTest::newRow("plus de suivant") << false << "" << "AR" << 8 << "faite 0 Joueur(se) dont le nom contient AR pas trouvé";
     }
     void recherche()
     {
@@ -354,11 +336,9 @@ private slots:
         for (int k = 1; k <= 9; ++k)
             t.m.OrdreGrille << (inverse ? 10 - k : k);
         const RechercheFiche r = debut ? ChercheNom(t.m, nom, debut) : ChercheFiche(t.m, numero, nom);
-        QTEST(r.faite, "faite");
-        QTEST(r.ligne, "ligne");
-        QTEST(r.suivant, "suivant");
-        QTEST(r.impression, "impression");
-        QTEST(r.erreur, "erreur");
+        QTEST(QString(r.faite ? "faite " : "") + QString::number(r.ligne) + (r.suivant ? " suivant" : "")
+                  + (r.impression ? " impression" : "") + (r.erreur.isEmpty() ? "" : " " + r.erreur),
+              "resultat");
     }
 
     // The grid of the player sheet: a row per table, the deals as a number.
