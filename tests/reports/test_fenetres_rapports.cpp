@@ -162,18 +162,16 @@ private slots:
     void grilles_data()
     {
         QTest::addColumn<bool>("feuille");
-        QTest::addColumn<int>("touche");
-        QTest::addColumn<int>("modificateurs");
-        QTest::newRow("Grid3 bas") << false << int(Qt::Key_Down) << 0;
-        QTest::newRow("Grid3 lettre") << false << int(Qt::Key_2) << 0;
-        QTest::newRow("Grid3 tout") << false << int(Qt::Key_A) << int(Qt::ControlModifier);
-        QTest::newRow("Grid4 fin") << true << int(Qt::Key_End) << int(Qt::ControlModifier);
+        QTest::addColumn<QKeyCombination>("touche");
+        QTest::newRow("Grid3 bas") << false << QKeyCombination(Qt::Key_Down);
+        QTest::newRow("Grid3 lettre") << false << QKeyCombination(Qt::Key_2);
+        QTest::newRow("Grid3 tout") << false << QKeyCombination(Qt::ControlModifier, Qt::Key_A);
+        QTest::newRow("Grid4 fin") << true << QKeyCombination(Qt::ControlModifier, Qt::Key_End);
     }
     void grilles()
     {
         QFETCH(bool, feuille);
-        QFETCH(int, touche);
-        QFETCH(int, modificateurs);
+        QFETCH(QKeyCombination, touche);
         frmRepart tables(t->m);
         boite("txtNum")->setText("3");
         bouton("cmdOK")->click();
@@ -184,7 +182,7 @@ private slots:
         grille->setFocus();
         grille->setCurrentIndex(grille->model()->index(0, 0));
         const QModelIndexList selection = grille->selectionModel()->selectedIndexes();
-        QTest::keyClick(grille, Qt::Key(touche), Qt::KeyboardModifiers(modificateurs));
+        QTest::keyClick(grille, touche.key(), touche.keyboardModifiers());
         QCOMPARE(grille->currentIndex(), grille->model()->index(0, 0));
         QCOMPARE(grille->selectionModel()->selectedIndexes(), selection);
         QTest::keyClick(grille, Qt::Key_Tab);
