@@ -78,8 +78,7 @@ class TestJoueurs : public QObject
 private slots:
     void rechNumLibre_data()
     {
-        QTest::addColumn<QList<int>>("numeros");
-        QTest::addColumn<int>("propose");
+        Colonnes<QList<int>, int>("numeros", "propose");
         QTest::newRow("aucun inscrit") << QList<int>{} << 1;
         QTest::newRow("trou laissé par le 3") << QList<int>{1, 2, 4} << 3;
         QTest::newRow("le 1 supprimé") << QList<int>{2, 3, 4} << 1;
@@ -89,11 +88,10 @@ private slots:
     void rechNumLibre()
     {
         QFETCH(QList<int>, numeros);
-        QFETCH(int, propose);
         Tournoi t;
         for (int numero : numeros)
             t.joueur(numero, QStringLiteral("NOM"));
-        QCOMPARE(RechNumLibre(t.m), propose);
+        QTEST(RechNumLibre(t.m), "propose");
     }
 
     void fiche_data()

@@ -104,8 +104,7 @@ private slots:
     // The current cell never moves by keyboard; Tab and Shift+Tab leave the grid; Escape ends the program.
     void clavier_data()
     {
-        QTest::addColumn<QKeyCombination>("touche");
-        QTest::addColumn<QString>("focus");
+        Colonnes<QKeyCombination, QString>("touche", "focus");
         for (Qt::Key touche : {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_Left, Qt::Key_Up,
                                Qt::Key_Right, Qt::Key_Down, Qt::Key_N, Qt::Key_Space, Qt::Key_Escape})
             QTest::newRow(qPrintable(QKeySequence(touche).toString())) << QKeyCombination(touche) << "Grid1";
@@ -116,7 +115,6 @@ private slots:
     void clavier()
     {
         QFETCH(QKeyCombination, touche);
-        QFETCH(QString, focus);
         ouvre(40);
         QSignalSpy fin(w.get(), &frmTarot1::finProgramme);
         w->activateWindow();
@@ -127,7 +125,7 @@ private slots:
         QCOMPARE(w->Grid1->selectionModel()->selectedIndexes(), QModelIndexList{cellule(6, 3)});
         QCOMPARE(w->Grid1->currentIndex(), cellule(6, 3));
         QCOMPARE(premiere(), 1);
-        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QTEST(QApplication::focusWidget()->objectName(), "focus");
         QCOMPARE(fin.size(), touche.key() == Qt::Key_Escape ? 1 : 0);
     }
 
@@ -181,8 +179,7 @@ private slots:
     // option -1: none chosen; then OK or Annuler, the players file blocked.
     void cocher_data()
     {
-        QTest::addColumn<QList<int>>("cas");
-        QTest::addColumn<QString>("marques");
+        Colonnes<QList<int>, QString>("cas", "marques");
         QTest::newRow("tous") << QList<int>{0, 1, 0} << "XXXXX";
         QTest::newRow("perdants") << QList<int>{3, 1, 0} << "   XX";
         QTest::newRow("sans choix") << QList<int>{-1, 1, 0} << "X X X";
@@ -192,7 +189,6 @@ private slots:
     void cocher()
     {
         QFETCH(QList<int>, cas);
-        QFETCH(QString, marques);
         ouvre(5);
         if (cas[2])
             t->bloque(QStringLiteral("J01.DAT"));
@@ -204,7 +200,7 @@ private slots:
         QString obtenues;
         for (int ligne = 1; ligne <= 5; ++ligne)
             obtenues += CaseGrille(w->contenuGrille, ligne, ColJoueur::Coche);
-        QCOMPARE(obtenues, marques);
+        QTEST(obtenues, "marques");
         QCOMPARE(dialogue->isVisible(), bool(cas[2])); // stays open when the file could not be written
         QCOMPARE(t->p.boites.size(), cas[2]);
         if (!cas[2])
@@ -235,9 +231,7 @@ private slots:
     // The headings of the game, each shown whole, its words on lines.
     void titres_data()
     {
-        QTest::addColumn<TypeJeu>("jeu");
-        QTest::addColumn<bool>("moyennes");
-        QTest::addColumn<QString>("titres");
+        Colonnes<TypeJeu, bool, QString>("jeu", "moyennes", "titres");
         const QString joueur = "Tri|N°|Ins|Nom joueur|Prénom joueur|Nombre manches|Nombre parties|Nombre points|";
         const QString equipe =
             QString(joueur).replace("Nom joueur|Prénom joueur", "Nom prénom joueur 1|Nom prénom joueur 2");
@@ -250,7 +244,6 @@ private slots:
     {
         QFETCH(TypeJeu, jeu);
         QFETCH(bool, moyennes);
-        QFETCH(QString, titres);
         m().TypeJeu = jeu;
         m().OptAffichMoy = moyennes;
         ouvre(0);
@@ -266,7 +259,7 @@ private slots:
             const QRect texte = entete->fontMetrics().boundingRect(libelle, Qt::AlignCenter | Qt::TextWordWrap, titre);
             QVERIFY2(libelle.contains(texte), qPrintable(titre));
         }
-        QCOMPARE(obtenus, titres);
+        QTEST(obtenus, "titres");
     }
 
     // Sort buttons (their direction, the picture of the sorted column), recomputation, rounds.
