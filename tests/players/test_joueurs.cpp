@@ -9,9 +9,6 @@
 
 namespace {
 
-const QString Numero = QStringLiteral("Le n° doit être un nombre entier de 1 à 9999.");
-const QString Doublon =
-    QStringLiteral("Ce nom/prénom a déjà été inscrit sous le n°  4. Voulez-vous l'inscrire à nouveau ?");
 const QString Effacement =
     QStringLiteral("Attention, 2 joueurs vont être effacés dans le tournoi \"Coupe du club\".  Voulez-vous continuer ?");
 const QString Fait = Effacement + QStringLiteral("¦Terminé.");
@@ -94,38 +91,22 @@ private slots:
         QTEST(RechNumLibre(t.m), "propose");
     }
 
+    // Rows in attendu/fiches.txt.
     void fiche_data()
     {
-        QTest::addColumn<CasFiche>("cas");
-        using I = IssueFiche;
-        const QString a35(35, u'a');
-        const QString n4 = QStringLiteral("3|NOM4|Prénom4");
-        QTest::newRow("boîtes vides") << CasFiche{-1, 0, "||", I::Fermer, "", ""};
-        QTest::newRow("nom vide") << CasFiche{-1, 0, "3||Luc", I::NomVide, "", ""};
-        QTest::newRow("prénom vide") << CasFiche{-1, 0, "3|DURAND|", I::PrenomVide, "", ""};
-        QTest::newRow("n° 3 entre 2 et 4") << CasFiche{-1, 0, "3|DURAND|Luc", I::Enregistre, "", "3|X|DURAND|Luc"};
-        QTest::newRow("n° zéro") << CasFiche{-1, 0, "0|DURAND|Luc", I::NumeroRefuse, Numero, ""};
-        QTest::newRow("n° et lettre") << CasFiche{-1, 0, "3a|DURAND|Luc", I::NumeroRefuse, Numero, ""};
-        QTest::newRow("n° à 5 chiffres") << CasFiche{-1, 0, "10000|DURAND|Luc", I::NumeroRefuse, Numero, ""};
-        QTest::newRow("n° pris") << CasFiche{-1, 0, "0004|A|B", I::NumeroRefuse, "Le n° 4 est déjà attribué.", ""};
-        QTest::newRow("doublon, non") << CasFiche{-1, 0, n4, I::Abandon, Doublon, ""};
-        QTest::newRow("doublon, oui") << CasFiche{-1, 0, n4, I::Enregistre, Doublon, "3|X|NOM4|Prénom4"};
-        QTest::newRow("autre casse") << CasFiche{-1, 0, "3|nom4|Prénom4", I::Enregistre, "", "3|X|nom4|Prénom4"};
-        QTest::newRow("autre prénom") << CasFiche{-1, 0, "3|NOM4|Luc", I::Enregistre, "", "3|X|NOM4|Luc"};
-        QTest::newRow("modification") << CasFiche{2, 0, "2|NOM4|Prénom4", I::Enregistre, "", "2|X|NOM4|Prénom4"};
-        QTest::newRow("introuvable : ajout") << CasFiche{0, 0, n4, I::Enregistre, "", "3|X|NOM4|Prénom4"};
-        QTest::newRow("doublette convertie") << CasFiche{-1, 1, "3|martin paul|dupont jean-pierre", I::Enregistre, "",
-                                                         "3|X|MARTIN Paul|DUPONT Jean-Pierre"};
-        QTest::newRow("doublette telle quelle") << CasFiche{-1, 2, "3|martin p|du", I::Enregistre, "", "3|X|martin p|du"};
-        QTest::newRow("tarot tel quel") << CasFiche{-1, 0, "3|durand|luc", I::Enregistre, "", "3|X|durand|luc"};
-        QTest::newRow("30 caractères")
-            << CasFiche{-1, 0, "3|" + a35 + "| Luc ", I::Enregistre, "", "3|X|" + a35.left(30) + "|Luc"};
-        QTest::newRow("ajout, fichier bloqué") << CasFiche{-1, 0, "3|A|B", I::NonEcrit, Ecriture, "", true};
-        QTest::newRow("modification, fichier bloqué") << CasFiche{2, 0, "2|A|B", I::NonEcrit, Ecriture, "", true};
+        Colonnes<QString, QString, QString, QString>("etat", "saisie", "boites", "garde");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/fiches.txt"));
     }
     void fiche()
     {
-        QFETCH(CasFiche, cas);
+        QFETCH(QString, etat);
+        QFETCH(QString, saisie);
+        QFETCH(QString, boites);
+        QFETCH(QString, garde);
+        const QStringList c = etat.split(u' '), issues{"Fermer", "NomVide", "PrenomVide", "NumeroRefuse", "Abandon",
+                                                     "NonEcrit", "Enregistre"}; // in IssueFiche order
+        const CasFiche cas{c[0].toInt(), c[1].toInt(), saisie.replace(u'·', u' '), IssueFiche(issues.indexOf(c[2])),
+                           boites.replace(u'·', u' '), garde, c.size() > 3};
         Tournoi t(cas.belote ? TypeJeu::Belote : TypeJeu::Tarot);
         t.joueurs(2).joueur(4, QStringLiteral("NOM4"), QStringLiteral("Prénom4"));
         QVERIFY(t.m.EcritJoueurs());

@@ -13,9 +13,6 @@ namespace {
 
 constexpr Sens A = Sens::Ascendant, D = Sens::Descendant;
 
-// A button and the state: game, entrants, rounds (the first current), round of the one table (0: none), draw.
-struct Refus { BoutonTournoi bouton; TypeJeu jeu; int joueurs, manches, tables; TypeTirage tirage; QString message; };
-
 } // namespace
 
 class TestRanking : public QObject
@@ -126,47 +123,24 @@ private slots:
         QVERIFY(t->instantane().isEmpty());
     }
 
+    // Rows in attendu/refus.txt; a long text goes on over indented lines, joined by spaces.
     void refus_data()
     {
-        QTest::addColumn<Refus>("cas");
-        using B = BoutonTournoi;
-        const TypeJeu sans = TypeJeu::Aucun, tarot = TypeJeu::Tarot;
-        const TypeTirage h = TypeTirage::Aleatoire, tournoi = TypeTirage::Tournoi;
-        const QString jeu = QStringLiteral("Utilisez d'abord le bouton \"Nouveau tournoi\" afin de définir les "
-                                           "paramètres du tournoi, merci.");
-        const QString quatre = QStringLiteral("Il faut au moins 4 joueurs pour démarrer une manche !");
-        const QString manche = QStringLiteral("Saisissez d'abord les horaires d'au moins une manche.");
-        const QString tables = QStringLiteral("Saisissez d'abord les constitutions de tables pour cette manche (ou "
-                                              "effectuez un tirage au sort).");
-        auto ligne = [](const char *nom, Refus cas) { QTest::newRow(nom) << cas; };
-        ligne("inscription sans tournoi", {B::Inscription, sans, 0, 0, 0, h, jeu});
-        ligne("inscription", {B::Inscription, TypeJeu::Belote, 0, 0, 0, h, ""});
-        ligne("manches sans tournoi", {B::Manches, sans, 0, 0, 0, h, jeu});
-        ligne("tables à 3, sans manche", {B::Tables, tarot, 3, 0, 0, h, quatre});
-        ligne("tables sans manche", {B::Tables, tarot, 4, 0, 0, h, manche});
-        ligne("tables", {B::Tables, tarot, 4, 1, 0, h, ""});
-        ligne("scores à 3, sans manche", {B::Scores, tarot, 3, 0, 0, h, manche});
-        ligne("scores à 3", {B::Scores, tarot, 3, 1, 0, h, quatre});
-        ligne("scores sans table", {B::Scores, tarot, 4, 1, 0, h, tables});
-        ligne("scores, table d'une autre manche", {B::Scores, tarot, 4, 2, 2, h, tables});
-        ligne("scores", {B::Scores, tarot, 4, 1, 1, h, ""});
-        ligne("listes sans manche", {B::ListeTables, tarot, 4, 0, 0, h, manche});
-        ligne("fiche sans manche", {B::Fiche, tarot, 4, 0, 0, h, manche});
-        ligne("cocher sans joueur", {B::Cocher, tarot, 0, 0, 0, tournoi,
-                                     "La grille est vide, il n'y aucun joueur à cocher."});
-        ligne("cocher en tirage Tournoi", {B::Cocher, tarot, 4, 0, 0, tournoi,
-                                           "Vous ne pouvez pas modifier les coches car vous avez choisi un tirage au "
-                                           "sort de type \"Tournoi\"."});
+        Colonnes<QString, QString>("cas", "message");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/refus.txt"));
     }
     void refus()
     {
-        QFETCH(Refus, cas);
-        m().TypeJeu = cas.jeu;
-        m().Tirage = cas.tirage;
-        t->joueurs(cas.joueurs).manches(cas.manches).courante(cas.manches > 0 ? 1 : 0);
-        if (cas.tables > 0)
-            t->table(cas.tables, 1, {1, 2, 3, 4});
-        QCOMPARE(RefusBouton(m(), cas.bouton), cas.message);
+        QFETCH(QString, cas);
+        QFETCH(QString, message);
+        const QStringList c = cas.split(u' ');
+        const QStringList boutons{"Inscription", "Manches", "Tables", "Scores", "ListeTables", "Fiche", "Cocher"};
+        m().TypeJeu = TypeJeu::depuisTexte(c[1]).value_or(TypeJeu::Aucun);
+        m().Tirage = TirageDepuisTexte(c[5]);
+        t->joueurs(c[2].toInt()).manches(c[3].toInt()).courante(c[3].toInt() > 0 ? 1 : 0);
+        if (c[4].toInt() > 0)
+            t->table(c[4].toInt(), 1, {1, 2, 3, 4});
+        QCOMPARE(RefusBouton(m(), BoutonTournoi(boutons.indexOf(c[0]))), message.replace(u'\n', u' '));
         QVERIFY(t->p.boites.isEmpty());
     }
 
