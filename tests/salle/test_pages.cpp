@@ -59,7 +59,7 @@ private slots:
         QFETCH(QString, jeu);
         QFETCH(QString, vue);
         QFETCH(QString, attendu);
-        Tournoi t{*TypeJeu::depuisTexte(jeu)};
+        Tournoi t{TypeJeu::depuisTexte(jeu).value()};
         QFETCH(QString, moyennes);
         t.m.OptAffichMoy = moyennes == u"oui";
         (t.m.TypeJeu.estEquipes() ? equipes : individuel)(t);

@@ -109,7 +109,7 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QString, tables);
         QFETCH(QString, resultat);
-        ouvre(*TypeJeu::depuisTexte(jeu), mode == u"scores", tables);
+        ouvre(TypeJeu::depuisTexte(jeu).value(), mode == u"scores", tables);
         const QString avant = Resume(t->m);
         QFETCH(QString, script);
         joue(script.replace(u'\n', u' '));
