@@ -12,7 +12,6 @@ namespace {
 const QString Q24 = "24 heures, ça n'existe pas ! Choisissez ... 23:59 (Oui) ou 00:00 (Non)";
 const QString Suppr =
     "Vous ne pouvez supprimer que la dernière manche, et si aucune partie n'a été jouée dans cette manche.";
-const QString Suppr3 = "Voulez-vous vraiment supprimer la manche  3 ?";
 
 // The round of each row of Scores, one digit each.
 QString ManchesDesScores(const Modele &m)
@@ -96,18 +95,11 @@ private slots:
     // Three rounds or more: round 1 has a scored table, round 3 two tables.
     // cas: the current round, the last one when above 3; the scored seats of
     // the last table; the answer; the file that cannot be written.
-    // scores: the rounds of the rows left in Scores.
+    // scores: the rounds of the rows left in Scores. The rows are in attendu/suppressions.txt.
     void supprime_data()
     {
         Colonnes<QString, QString, QString>("cas", "message", "scores");
-        QTest::newRow("last round without scores") << "3 0 O -" << Suppr3 << "1111";
-        QTest::newRow("last round without tables") << "4 0 O -" << "Voulez-vous vraiment supprimer la manche  4 ?"
-                                                   << "111133333333";
-        QTest::newRow("answered No") << "3 0 N -" << Suppr3 << "111133333333";
-        QTest::newRow("one scored seat") << "3 1 O -" << Suppr << "111133333333";
-        QTest::newRow("not the last round") << "2 0 O -" << Suppr << "111133333333";
-        QTest::newRow("scores file fails: nothing goes") << "3 0 O S01.DAT" << Suppr3 << "111133333333";
-        QTest::newRow("rounds file fails: the tables go") << "3 0 O M01.DAT" << Suppr3 << "1111";
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/suppressions.txt"));
     }
     void supprime()
     {
