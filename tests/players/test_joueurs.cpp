@@ -162,29 +162,20 @@ private slots:
         QCOMPARE(t.m.OrdreGrille.size(), supprime ? 2 : 0); // ranked again
     }
 
+    // Rows in attendu/coches.txt; a long text goes on over indented lines, joined by spaces.
     void coches_data()
     {
-        QTest::addColumn<CasCoches>("cas");
-        const auto A = TypeTirage::Aleatoire;
-        QTest::newRow("clic coche") << CasCoches{4, " ", A, "XXX ", ""};
-        QTest::newRow("clic décoche") << CasCoches{3, "X", TypeTirage::Forts, "X X", ""};
-        QTest::newRow("clic, autre marque") << CasCoches{2, "x", TypeTirage::Vertical, "XX", ""};
-        QTest::newRow("clic, tirage Tournoi")
-            << CasCoches{4, " ", TypeTirage::Tournoi, "X X ",
-                         "Vous ne pouvez pas modifier ces coches car vous avez choisi un tirage au sort de type "
-                         "\"Tournoi\"."};
-        QTest::newRow("clic, fichier bloqué") << CasCoches{4, " ", A, "X X ", Ecriture, true};
-        QTest::newRow("tous") << CasCoches{5, "0", A, "XXXXX", ""};
-        QTest::newRow("tous, fichier bloqué") << CasCoches{5, "0", A, "X X X", Ecriture, true};
-        QTest::newRow("aucun") << CasCoches{5, "1", A, "     ", ""};
-        QTest::newRow("gagnants sur 5 : lignes 1 à 2") << CasCoches{5, "2", A, "   XX", ""};
-        QTest::newRow("perdants sur 5 : lignes 4 à 5") << CasCoches{5, "3", A, "XX   ", ""};
-        QTest::newRow("gagnants sur 7 : lignes 1 à 4") << CasCoches{7, "2", A, "   XXXX", ""};
-        QTest::newRow("perdants sur 7 : lignes 4 à 7") << CasCoches{7, "3", A, "XXXX   ", ""};
+        Colonnes<QString, QString, QString>("etat", "marques", "message");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/coches.txt"));
     }
     void coches()
     {
-        QFETCH(CasCoches, cas);
+        QFETCH(QString, etat);
+        QFETCH(QString, marques);
+        QFETCH(QString, message);
+        const QStringList c = etat.split(u' ');
+        const CasCoches cas{c[0].toInt(), QString(c[1]).replace(u'·', u' '), TirageDepuisTexte(c[2]),
+                            marques.replace(u'·', u' '), message.replace(u'\n', u' ').replace(u'·', u' '), c.size() > 3};
         Tournoi t;
         for (int k = 1; k <= cas.n; ++k) {
             t.joueur(k, QStringLiteral("N"), {}, k % 2);
@@ -199,10 +190,10 @@ private slots:
             t.bloque(QStringLiteral("J01.DAT"));
         QCOMPARE(clic ? BasculeCoche(t.m, 2) : CocheJoueurs(t.m, ChoixCoches(cas.choix.toInt())), cas.message.isEmpty());
         CompareBoites(t.p, cas.message);
-        QString marques;
+        QString obtenues;
         for (int r = 1; r <= cas.n; ++r)
-            marques += t.m.Joueurs(ColJoueur::Coche, r).texte();
-        QCOMPARE(marques, cas.marques);
+            obtenues += t.m.Joueurs(ColJoueur::Coche, r).texte();
+        QCOMPARE(obtenues, cas.marques);
         if (!cas.bloque)
             QCOMPARE(Inscrits(t.m), Liste(t.m.Joueurs));
         QVERIFY(!BasculeCoche(t.m, cas.n + 1)); // nobody has that number
