@@ -19,8 +19,6 @@
 
 namespace {
 
-// A button clicked over entrants and rounds: the start of the box it shows, or the window it opens.
-struct Appui { QString nom; TypeJeu jeu; int joueurs, manches; QString message; bool dialogue = false; };
 // A block of grid cells selected (first and last row, first and last column), or a mouse click on
 // {row, column}, or below the rows {}; then the tick of entrant 2, the entrant whose form opens,
 // whether the selection goes back to row 1, the start of the box.
@@ -64,32 +62,24 @@ private slots:
     void init() { t = std::make_unique<Tournoi>(); }
     void cleanup() { w.reset(); }
 
+    // Rows in attendu/boutons.txt.
     void boutons_data()
     {
-        QTest::addColumn<Appui>("cas");
-        const TypeJeu aucun = TypeJeu::Aucun, tarot = TypeJeu::Tarot;
-        const QString manche = QStringLiteral("Saisissez d'abord les horaires");
-        auto ligne = [](const char *nom, Appui cas) { QTest::newRow(nom) << cas; };
-        ligne("inscription", {"cmdInscr", aucun, 0, 0, "Utilisez d'abord"});
-        ligne("manches", {"cmdManches", aucun, 0, 0, "Utilisez d'abord"});
-        ligne("tables", {"cmdTable", tarot, 3, 1, "Il faut au moins 4 joueurs"});
-        ligne("scores", {"cmdScores", tarot, 4, 0, manche});
-        ligne("listes", {"cmdTables", tarot, 4, 0, manche});
-        ligne("fiche", {"cmdRechJou", tarot, 4, 0, manche});
-        ligne("cocher", {"cmdCoch1", tarot, 0, 0, "La grille est vide, il n'y aucun"});
-        ligne("vidéo", {"cmdAnim", tarot, 0, 0, "Le fichier d'animation TAROT.avi"});
-        ligne("coches ouvertes", {"cmdCoch1", tarot, 4, 0, "", true});
+        Colonnes<QString, QString>("cas", "message");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/boutons.txt"));
     }
     void boutons()
     {
-        QFETCH(Appui, cas);
-        ouvre(cas.joueurs);
-        m().TypeJeu = cas.jeu;
-        t->manches(cas.manches);
-        Controle<QPushButton>(w.get(), cas.nom)->click();
-        QCOMPARE(t->p.boites.size(), cas.message.isEmpty() ? 0 : 1);
-        QVERIFY(t->p.dernierTexte().startsWith(cas.message) || cas.message.isEmpty());
-        QCOMPARE(bool(w->findChild<frmConfirm *>()), cas.dialogue);
+        QFETCH(QString, cas);
+        QFETCH(QString, message);
+        const QStringList c = cas.split(u' ');
+        ouvre(c[2].toInt());
+        m().TypeJeu = TypeJeu::depuisTexte(c[1]).value_or(TypeJeu::Aucun);
+        t->manches(c[3].toInt());
+        Controle<QPushButton>(w.get(), c[0])->click();
+        QCOMPARE(t->p.boites.size(), message.isEmpty() ? 0 : 1);
+        QVERIFY(t->p.dernierTexte().startsWith(message) || message.isEmpty());
+        QCOMPARE(bool(w->findChild<frmConfirm *>()), c.value(4) == u"dialogue");
     }
 
     // The whole evening runs from the keyboard: every button says what it does.
