@@ -9,9 +9,6 @@
 
 namespace {
 
-const QString Numero = QStringLiteral("Le n° doit être un nombre entier de 1 à 9999.");
-const QString Doublon =
-    QStringLiteral("Ce nom/prénom a déjà été inscrit sous le n°  4. Voulez-vous l'inscrire à nouveau ?");
 const QString Effacement =
     QStringLiteral("Attention, 2 joueurs vont être effacés dans le tournoi \"Coupe du club\".  Voulez-vous continuer ?");
 const QString Fait = Effacement + QStringLiteral("¦Terminé.");
@@ -78,8 +75,7 @@ class TestJoueurs : public QObject
 private slots:
     void rechNumLibre_data()
     {
-        QTest::addColumn<QList<int>>("numeros");
-        QTest::addColumn<int>("propose");
+        Colonnes<QList<int>, int>("numeros", "propose");
         QTest::newRow("aucun inscrit") << QList<int>{} << 1;
         QTest::newRow("trou laissé par le 3") << QList<int>{1, 2, 4} << 3;
         QTest::newRow("le 1 supprimé") << QList<int>{2, 3, 4} << 1;
@@ -89,45 +85,28 @@ private slots:
     void rechNumLibre()
     {
         QFETCH(QList<int>, numeros);
-        QFETCH(int, propose);
         Tournoi t;
         for (int numero : numeros)
             t.joueur(numero, QStringLiteral("NOM"));
-        QCOMPARE(RechNumLibre(t.m), propose);
+        QTEST(RechNumLibre(t.m), "propose");
     }
 
+    // Rows in attendu/fiches.txt.
     void fiche_data()
     {
-        QTest::addColumn<CasFiche>("cas");
-        using I = IssueFiche;
-        const QString a35(35, u'a');
-        const QString n4 = QStringLiteral("3|NOM4|Prénom4");
-        QTest::newRow("boîtes vides") << CasFiche{-1, 0, "||", I::Fermer, "", ""};
-        QTest::newRow("nom vide") << CasFiche{-1, 0, "3||Luc", I::NomVide, "", ""};
-        QTest::newRow("prénom vide") << CasFiche{-1, 0, "3|DURAND|", I::PrenomVide, "", ""};
-        QTest::newRow("n° 3 entre 2 et 4") << CasFiche{-1, 0, "3|DURAND|Luc", I::Enregistre, "", "3|X|DURAND|Luc"};
-        QTest::newRow("n° zéro") << CasFiche{-1, 0, "0|DURAND|Luc", I::NumeroRefuse, Numero, ""};
-        QTest::newRow("n° et lettre") << CasFiche{-1, 0, "3a|DURAND|Luc", I::NumeroRefuse, Numero, ""};
-        QTest::newRow("n° à 5 chiffres") << CasFiche{-1, 0, "10000|DURAND|Luc", I::NumeroRefuse, Numero, ""};
-        QTest::newRow("n° pris") << CasFiche{-1, 0, "0004|A|B", I::NumeroRefuse, "Le n° 4 est déjà attribué.", ""};
-        QTest::newRow("doublon, non") << CasFiche{-1, 0, n4, I::Abandon, Doublon, ""};
-        QTest::newRow("doublon, oui") << CasFiche{-1, 0, n4, I::Enregistre, Doublon, "3|X|NOM4|Prénom4"};
-        QTest::newRow("autre casse") << CasFiche{-1, 0, "3|nom4|Prénom4", I::Enregistre, "", "3|X|nom4|Prénom4"};
-        QTest::newRow("autre prénom") << CasFiche{-1, 0, "3|NOM4|Luc", I::Enregistre, "", "3|X|NOM4|Luc"};
-        QTest::newRow("modification") << CasFiche{2, 0, "2|NOM4|Prénom4", I::Enregistre, "", "2|X|NOM4|Prénom4"};
-        QTest::newRow("introuvable : ajout") << CasFiche{0, 0, n4, I::Enregistre, "", "3|X|NOM4|Prénom4"};
-        QTest::newRow("doublette convertie") << CasFiche{-1, 1, "3|martin paul|dupont jean-pierre", I::Enregistre, "",
-                                                         "3|X|MARTIN Paul|DUPONT Jean-Pierre"};
-        QTest::newRow("doublette telle quelle") << CasFiche{-1, 2, "3|martin p|du", I::Enregistre, "", "3|X|martin p|du"};
-        QTest::newRow("tarot tel quel") << CasFiche{-1, 0, "3|durand|luc", I::Enregistre, "", "3|X|durand|luc"};
-        QTest::newRow("30 caractères")
-            << CasFiche{-1, 0, "3|" + a35 + "| Luc ", I::Enregistre, "", "3|X|" + a35.left(30) + "|Luc"};
-        QTest::newRow("ajout, fichier bloqué") << CasFiche{-1, 0, "3|A|B", I::NonEcrit, Ecriture, "", true};
-        QTest::newRow("modification, fichier bloqué") << CasFiche{2, 0, "2|A|B", I::NonEcrit, Ecriture, "", true};
+        Colonnes<QString, QString, QString, QString>("etat", "saisie", "boites", "garde");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/fiches.txt"));
     }
     void fiche()
     {
-        QFETCH(CasFiche, cas);
+        QFETCH(QString, etat);
+        QFETCH(QString, saisie);
+        QFETCH(QString, boites);
+        QFETCH(QString, garde);
+        const QStringList c = etat.split(u' '), issues{"Fermer", "NomVide", "PrenomVide", "NumeroRefuse", "Abandon",
+                                                     "NonEcrit", "Enregistre"}; // in IssueFiche order
+        const CasFiche cas{c[0].toInt(), c[1].toInt(), saisie.replace(u'·', u' '), IssueFiche(issues.indexOf(c[2])),
+                           boites.replace(u'·', u' '), garde, c.size() > 3};
         Tournoi t(cas.belote ? TypeJeu::Belote : TypeJeu::Tarot);
         t.joueurs(2).joueur(4, QStringLiteral("NOM4"), QStringLiteral("Prénom4"));
         QVERIFY(t.m.EcritJoueurs());
@@ -183,29 +162,20 @@ private slots:
         QCOMPARE(t.m.OrdreGrille.size(), supprime ? 2 : 0); // ranked again
     }
 
+    // Rows in attendu/coches.txt; a long text goes on over indented lines, joined by spaces.
     void coches_data()
     {
-        QTest::addColumn<CasCoches>("cas");
-        const auto A = TypeTirage::Aleatoire;
-        QTest::newRow("clic coche") << CasCoches{4, " ", A, "XXX ", ""};
-        QTest::newRow("clic décoche") << CasCoches{3, "X", TypeTirage::Forts, "X X", ""};
-        QTest::newRow("clic, autre marque") << CasCoches{2, "x", TypeTirage::Vertical, "XX", ""};
-        QTest::newRow("clic, tirage Tournoi")
-            << CasCoches{4, " ", TypeTirage::Tournoi, "X X ",
-                         "Vous ne pouvez pas modifier ces coches car vous avez choisi un tirage au sort de type "
-                         "\"Tournoi\"."};
-        QTest::newRow("clic, fichier bloqué") << CasCoches{4, " ", A, "X X ", Ecriture, true};
-        QTest::newRow("tous") << CasCoches{5, "0", A, "XXXXX", ""};
-        QTest::newRow("tous, fichier bloqué") << CasCoches{5, "0", A, "X X X", Ecriture, true};
-        QTest::newRow("aucun") << CasCoches{5, "1", A, "     ", ""};
-        QTest::newRow("gagnants sur 5 : lignes 1 à 2") << CasCoches{5, "2", A, "   XX", ""};
-        QTest::newRow("perdants sur 5 : lignes 4 à 5") << CasCoches{5, "3", A, "XX   ", ""};
-        QTest::newRow("gagnants sur 7 : lignes 1 à 4") << CasCoches{7, "2", A, "   XXXX", ""};
-        QTest::newRow("perdants sur 7 : lignes 4 à 7") << CasCoches{7, "3", A, "XXXX   ", ""};
+        Colonnes<QString, QString, QString>("etat", "marques", "message");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/coches.txt"));
     }
     void coches()
     {
-        QFETCH(CasCoches, cas);
+        QFETCH(QString, etat);
+        QFETCH(QString, marques);
+        QFETCH(QString, message);
+        const QStringList c = etat.split(u' ');
+        const CasCoches cas{c[0].toInt(), QString(c[1]).replace(u'·', u' '), TirageDepuisTexte(c[2]),
+                            marques.replace(u'·', u' '), message.replace(u'\n', u' ').replace(u'·', u' '), c.size() > 3};
         Tournoi t;
         for (int k = 1; k <= cas.n; ++k) {
             t.joueur(k, QStringLiteral("N"), {}, k % 2);
@@ -220,10 +190,10 @@ private slots:
             t.bloque(QStringLiteral("J01.DAT"));
         QCOMPARE(clic ? BasculeCoche(t.m, 2) : CocheJoueurs(t.m, ChoixCoches(cas.choix.toInt())), cas.message.isEmpty());
         CompareBoites(t.p, cas.message);
-        QString marques;
+        QString obtenues;
         for (int r = 1; r <= cas.n; ++r)
-            marques += t.m.Joueurs(ColJoueur::Coche, r).texte();
-        QCOMPARE(marques, cas.marques);
+            obtenues += t.m.Joueurs(ColJoueur::Coche, r).texte();
+        QCOMPARE(obtenues, cas.marques);
         if (!cas.bloque)
             QCOMPARE(Inscrits(t.m), Liste(t.m.Joueurs));
         QVERIFY(!BasculeCoche(t.m, cas.n + 1)); // nobody has that number

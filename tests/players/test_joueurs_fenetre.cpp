@@ -36,10 +36,7 @@ private slots:
     // Typed with Enter in each box; frappe and boites: name|first name.
     void saisieAuClavier_data()
     {
-        QTest::addColumn<TypeJeu::Valeur>("jeu");
-        QTest::addColumn<bool>("conversion");
-        QTest::addColumn<QString>("frappe");
-        QTest::addColumn<QString>("boites");
+        Colonnes<TypeJeu::Valeur, bool, QString, QString>("jeu", "conversion", "frappe", "boites");
         QTest::newRow("tarot") << TypeJeu::Tarot << true << "dupont| jean pierre" << "DUPONT|Jean-Pierre";
         QTest::newRow("tarot sans conversion") << TypeJeu::Tarot << false << "dupont|jean pierre" << "dupont|jean pierre";
         QTest::newRow("individuelle") << TypeJeu::BeloteInd << true << "durand|luc" << "DURAND|Luc";
@@ -50,7 +47,6 @@ private slots:
         QFETCH(TypeJeu::Valeur, jeu);
         QFETCH(bool, conversion);
         QFETCH(QString, frappe);
-        QFETCH(QString, boites);
         ouvre(0, jeu);
         QSignalSpy defile(f.data(), &frmSaiJou::defileGrille);
         f->chkConv->setChecked(conversion);
@@ -61,7 +57,7 @@ private slots:
         QTest::keyClick(f->txtNom, Qt::Key_Return);
         QCOMPARE(f->focusWidget(), f->txtPrenom);
         QTest::keyClicks(f->txtPrenom, frappe.section(u'|', 1));
-        QCOMPARE(f->txtNom->text() + u'|' + f->txtPrenom->text(), boites);
+        QTEST(f->txtNom->text() + u'|' + f->txtPrenom->text(), "boites");
         QTest::keyClick(f->txtPrenom, Qt::Key_Enter);
         // Ready for the next one, Delete off; the grid shows its last rows.
         QCOMPARE(f->txtNum->text(), QStringLiteral("5"));

@@ -19,8 +19,6 @@
 
 namespace {
 
-// A button clicked over entrants and rounds: the start of the box it shows, or the window it opens.
-struct Appui { QString nom; TypeJeu jeu; int joueurs, manches; QString message; bool dialogue = false; };
 // A block of grid cells selected (first and last row, first and last column), or a mouse click on
 // {row, column}, or below the rows {}; then the tick of entrant 2, the entrant whose form opens,
 // whether the selection goes back to row 1, the start of the box.
@@ -64,32 +62,24 @@ private slots:
     void init() { t = std::make_unique<Tournoi>(); }
     void cleanup() { w.reset(); }
 
+    // Rows in attendu/boutons.txt.
     void boutons_data()
     {
-        QTest::addColumn<Appui>("cas");
-        const TypeJeu aucun = TypeJeu::Aucun, tarot = TypeJeu::Tarot;
-        const QString manche = QStringLiteral("Saisissez d'abord les horaires");
-        auto ligne = [](const char *nom, Appui cas) { QTest::newRow(nom) << cas; };
-        ligne("inscription", {"cmdInscr", aucun, 0, 0, "Utilisez d'abord"});
-        ligne("manches", {"cmdManches", aucun, 0, 0, "Utilisez d'abord"});
-        ligne("tables", {"cmdTable", tarot, 3, 1, "Il faut au moins 4 joueurs"});
-        ligne("scores", {"cmdScores", tarot, 4, 0, manche});
-        ligne("listes", {"cmdTables", tarot, 4, 0, manche});
-        ligne("fiche", {"cmdRechJou", tarot, 4, 0, manche});
-        ligne("cocher", {"cmdCoch1", tarot, 0, 0, "La grille est vide, il n'y aucun"});
-        ligne("vidéo", {"cmdAnim", tarot, 0, 0, "Le fichier d'animation TAROT.avi"});
-        ligne("coches ouvertes", {"cmdCoch1", tarot, 4, 0, "", true});
+        Colonnes<QString, QString>("cas", "message");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/boutons.txt"));
     }
     void boutons()
     {
-        QFETCH(Appui, cas);
-        ouvre(cas.joueurs);
-        m().TypeJeu = cas.jeu;
-        t->manches(cas.manches);
-        Controle<QPushButton>(w.get(), cas.nom)->click();
-        QCOMPARE(t->p.boites.size(), cas.message.isEmpty() ? 0 : 1);
-        QVERIFY(t->p.dernierTexte().startsWith(cas.message) || cas.message.isEmpty());
-        QCOMPARE(bool(w->findChild<frmConfirm *>()), cas.dialogue);
+        QFETCH(QString, cas);
+        QFETCH(QString, message);
+        const QStringList c = cas.split(u' ');
+        ouvre(c[2].toInt());
+        m().TypeJeu = TypeJeu::depuisTexte(c[1]).value_or(TypeJeu::Aucun);
+        t->manches(c[3].toInt());
+        Controle<QPushButton>(w.get(), c[0])->click();
+        QCOMPARE(t->p.boites.size(), message.isEmpty() ? 0 : 1);
+        QVERIFY(t->p.dernierTexte().startsWith(message) || message.isEmpty());
+        QCOMPARE(bool(w->findChild<frmConfirm *>()), c.value(4) == u"dialogue");
     }
 
     // The whole evening runs from the keyboard: every button says what it does.
@@ -104,8 +94,7 @@ private slots:
     // The current cell never moves by keyboard; Tab and Shift+Tab leave the grid; Escape ends the program.
     void clavier_data()
     {
-        QTest::addColumn<QKeyCombination>("touche");
-        QTest::addColumn<QString>("focus");
+        Colonnes<QKeyCombination, QString>("touche", "focus");
         for (Qt::Key touche : {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_Left, Qt::Key_Up,
                                Qt::Key_Right, Qt::Key_Down, Qt::Key_N, Qt::Key_Space, Qt::Key_Escape})
             QTest::newRow(qPrintable(QKeySequence(touche).toString())) << QKeyCombination(touche) << "Grid1";
@@ -116,7 +105,6 @@ private slots:
     void clavier()
     {
         QFETCH(QKeyCombination, touche);
-        QFETCH(QString, focus);
         ouvre(40);
         QSignalSpy fin(w.get(), &frmTarot1::finProgramme);
         w->activateWindow();
@@ -127,7 +115,7 @@ private slots:
         QCOMPARE(w->Grid1->selectionModel()->selectedIndexes(), QModelIndexList{cellule(6, 3)});
         QCOMPARE(w->Grid1->currentIndex(), cellule(6, 3));
         QCOMPARE(premiere(), 1);
-        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QTEST(QApplication::focusWidget()->objectName(), "focus");
         QCOMPARE(fin.size(), touche.key() == Qt::Key_Escape ? 1 : 0);
     }
 
@@ -181,8 +169,7 @@ private slots:
     // option -1: none chosen; then OK or Annuler, the players file blocked.
     void cocher_data()
     {
-        QTest::addColumn<QList<int>>("cas");
-        QTest::addColumn<QString>("marques");
+        Colonnes<QList<int>, QString>("cas", "marques");
         QTest::newRow("tous") << QList<int>{0, 1, 0} << "XXXXX";
         QTest::newRow("perdants") << QList<int>{3, 1, 0} << "   XX";
         QTest::newRow("sans choix") << QList<int>{-1, 1, 0} << "X X X";
@@ -192,7 +179,6 @@ private slots:
     void cocher()
     {
         QFETCH(QList<int>, cas);
-        QFETCH(QString, marques);
         ouvre(5);
         if (cas[2])
             t->bloque(QStringLiteral("J01.DAT"));
@@ -204,7 +190,7 @@ private slots:
         QString obtenues;
         for (int ligne = 1; ligne <= 5; ++ligne)
             obtenues += CaseGrille(w->contenuGrille, ligne, ColJoueur::Coche);
-        QCOMPARE(obtenues, marques);
+        QTEST(obtenues, "marques");
         QCOMPARE(dialogue->isVisible(), bool(cas[2])); // stays open when the file could not be written
         QCOMPARE(t->p.boites.size(), cas[2]);
         if (!cas[2])
@@ -235,9 +221,7 @@ private slots:
     // The headings of the game, each shown whole, its words on lines.
     void titres_data()
     {
-        QTest::addColumn<TypeJeu>("jeu");
-        QTest::addColumn<bool>("moyennes");
-        QTest::addColumn<QString>("titres");
+        Colonnes<TypeJeu, bool, QString>("jeu", "moyennes", "titres");
         const QString joueur = "Tri|N°|Ins|Nom joueur|Prénom joueur|Nombre manches|Nombre parties|Nombre points|";
         const QString equipe =
             QString(joueur).replace("Nom joueur|Prénom joueur", "Nom prénom joueur 1|Nom prénom joueur 2");
@@ -250,7 +234,6 @@ private slots:
     {
         QFETCH(TypeJeu, jeu);
         QFETCH(bool, moyennes);
-        QFETCH(QString, titres);
         m().TypeJeu = jeu;
         m().OptAffichMoy = moyennes;
         ouvre(0);
@@ -266,7 +249,7 @@ private slots:
             const QRect texte = entete->fontMetrics().boundingRect(libelle, Qt::AlignCenter | Qt::TextWordWrap, titre);
             QVERIFY2(libelle.contains(texte), qPrintable(titre));
         }
-        QCOMPARE(obtenus, titres);
+        QTEST(obtenus, "titres");
     }
 
     // Sort buttons (their direction, the picture of the sorted column), recomputation, rounds.

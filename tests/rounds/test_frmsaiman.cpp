@@ -61,28 +61,11 @@ private slots:
     // (or in "Nb parties" after "NPA"), and how the box is left: Tab, Enter,
     // a click in "Nb parties", or "&OK" by a click, Alt+O or Enter on it, with
     // the answer to the 24:00 question. resultat: the box, or the start time
-    // "&OK" stored; where the focus is; the beeps.
+    // "&OK" stored; where the focus is; the beeps. The rows are in attendu/touches.txt.
     void touches_data()
     {
-        QTest::addColumn<QString>("tape");
-        QTest::addColumn<QString>("sortie");
-        QTest::addColumn<QString>("resultat");
-        QTest::newRow("9 Tab") << "9" << "Tab" << "09:00 mskFin 0";
-        QTest::newRow("blank Tab") << "" << "Tab" << "__:__ mskFin 0";
-        QTest::newRow("blank Enter") << "" << "Entrée" << "__:__ mskFin 0";
-        QTest::newRow("blank click") << "" << "clic" << "__:__ txtNPA 0";
-        QTest::newRow("24:30 Enter") << "2430" << "Entrée" << "24:30 mskDeb 1";
-        QTest::newRow("24:30 click") << "2430" << "clic" << "24:30 mskDeb 1";
-        QTest::newRow("24:00 Tab Yes") << "2400" << "Tab Oui" << "23:59 mskFin 0";
-        QTest::newRow("24:00 click No") << "2400" << "clic Non" << "00:00 txtNPA 0";
-        QTest::newRow("9 click on OK") << "9" << "OK" << "09:00 cmdOK 0";
-        QTest::newRow("9 Alt+O") << "9" << "Alt+O" << "09:00 cmdOK 0";
-        QTest::newRow("9 Enter on OK") << "9" << "OK Entrée" << "09:00 cmdOK 0";
-        QTest::newRow("24:30 click on OK: one box") << "2430" << "OK" << "24:30 mskDeb 1";
-        QTest::newRow("23:5 after the end, OK, No") << "235" << "OK" << "23:05 mskDeb 0";
-        QTest::newRow("deals: letters and sign") << "NPA a7-" << "Entrée" << "7 mskDeb 2";
-        QTest::newRow("deals: two digits at most") << "NPA 005" << "Tab" << "00 mskDeb 1";
-        QTest::newRow("deals: 99") << "NPA 99" << "Entrée" << "99 txtNPA 1";
+        Colonnes<QString, QString, QString>("tape", "sortie", "resultat");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/touches.txt"));
     }
     void touches()
     {

@@ -10,27 +10,8 @@
 namespace {
 
 const QString Q24 = "24 heures, ça n'existe pas ! Choisissez ... 23:59 (Oui) ou 00:00 (Non)";
-const QString Inverse = "Confirmez-vous que l'heure de début doit bien être supérieure à l'heure de fin ?";
-const QString Parties99 = "Le nombre de parties doit être inférieur à 99.";
-const QString Optionnels =
-    "\nCes deux champs sont optionnels, mais doivent être ou vides tous les deux, ou renseignés tous les deux.";
-const QString FinSeule = "Vous avez renseigné l'heure de fin et pas l'heure de début." + Optionnels;
-const QString DebutSeul = "Vous avez renseigné l'heure de début et pas l'heure de fin." + Optionnels;
 const QString Suppr =
     "Vous ne pouvez supprimer que la dernière manche, et si aucune partie n'a été jouée dans cette manche.";
-const QString Suppr3 = "Voulez-vous vraiment supprimer la manche  3 ?";
-const QString Saisie5 = "Le tirage au sort de cette manche a déjà été effectué, ou vous avez saisi une ou "
-                        "plusieurs tables auparavant (la table n° 5 est actuellement saisie). Pour effectuer quand "
-                        "même un tirage au sort, effacez la ou les tables précédemment saisies avec l'icône "
-                        "\"Saisie des tables\".";
-const QString Forts = "Avant de lancer un tirage au sort de type \"plus forts ensemble\", vous devez trier votre "
-                      "grille sur une des 3 colonnes de droite, à savoir \"Nombre de points\", \"Moy manche\" ou "
-                      "\"Moy parties\". En effet, c'est cette colonne qui indiquera au programme le critère pour "
-                      "choisir les \"plus forts\".";
-const QString DecalagesVides = "Vous avez demandé un tirage au sort de type TOURNOI et les valeurs de décalage ne "
-                               "sont pas toutes renseignées dans l'écran des options. Faites-le et recommencez le "
-                               "tirage s.v.p. ";
-const QString Effectifs = "?Le tirage de type Tournoi demande autant de participants qu'à la manche précédente.";
 
 // The round of each row of Scores, one digit each.
 QString ManchesDesScores(const Modele &m)
@@ -64,30 +45,8 @@ private slots:
     // or the box the focus goes back to) and the boxes afterwards, as saved.
     void ok_data()
     {
-        QTest::addColumn<QString>("entree");
-        QTest::addColumn<QString>("sortie");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("nothing typed") << "0 __:__ __:__ 5" << "fermer __:__ __:__ 5" << "";
-        QTest::newRow("end only") << "2 __:__ 22:00 5" << "debut __:__ 22:00 5" << FinSeule;
-        QTest::newRow("start half typed only") << "2 9_:__ __:__ 5" << "debut 09:00 __:__ 5" << DebutSeul;
-        QTest::newRow("no times") << "2 __:__ __:__ 5" << "ok __:__ __:__ 5" << "";
-        QTest::newRow("times half typed") << "2 7_:__ 9_:3_ 5" << "ok 07:00 09:03 5" << "";
-        QTest::newRow("minutes only, units second") << "2 __:45 10:_5 5" << "ok 00:45 10:00 5" << "";
-        QTest::newRow("no deals") << "2 20:00 22:00 -" << "ok 20:00 22:00 1" << "";
-        QTest::newRow("0 deals") << "2 20:00 22:00 0" << "ok 20:00 22:00 1" << "";
-        QTest::newRow("98 deals") << "2 20:00 22:00 98" << "ok 20:00 22:00 98" << "";
-        QTest::newRow("99 deals") << "2 20:00 22:00 99" << "parties 20:00 22:00 99" << Parties99;
-        QTest::newRow("deals before times") << "2 24:30 22:00 150" << "parties 24:30 22:00 150" << Parties99;
-        QTest::newRow("start 24:30, deals first") << "2 24:30 22:00 -" << "debut 24:30 22:00 1" << "Heure incorrecte !";
-        QTest::newRow("hour first") << "2 99:99 22:00 5" << "debut 99:99 22:00 5" << "Heure incorrecte !";
-        QTest::newRow("end 12:60") << "2 20:00 12:60 5" << "fin 20:00 12:60 5" << "Minutes incorrectes !";
-        QTest::newRow("end 24:00 Yes") << "2 20:00 24:00 5 O" << "ok 20:00 23:59 5" << Q24;
-        QTest::newRow("24 completed, No") << "2 24:__ 23:59 5 N" << "ok 00:00 23:59 5" << Q24;
-        QTest::newRow("start after end Yes") << "2 23:00 01:30 5 O" << "ok 23:00 01:30 5" << Inverse;
-        QTest::newRow("later minutes No") << "2 20:45 20:30 5 N" << "debut 20:45 20:30 5" << Inverse;
-        QTest::newRow("equal times") << "2 20:30 20:30 5" << "ok 20:30 20:30 5" << "";
-        QTest::newRow("round 1 again") << "1 21:00 23:00 7" << "ok 21:00 23:00 7" << "";
-        QTest::newRow("no number: the current round") << "0 21:00 23:00 7" << "ok 21:00 23:00 7" << "";
+        Colonnes<QString, QString, QString>("entree", "sortie", "message");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/ok.txt"));
     }
     void ok()
     {
@@ -136,20 +95,11 @@ private slots:
     // Three rounds or more: round 1 has a scored table, round 3 two tables.
     // cas: the current round, the last one when above 3; the scored seats of
     // the last table; the answer; the file that cannot be written.
-    // scores: the rounds of the rows left in Scores.
+    // scores: the rounds of the rows left in Scores. The rows are in attendu/suppressions.txt.
     void supprime_data()
     {
-        QTest::addColumn<QString>("cas");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("scores");
-        QTest::newRow("last round without scores") << "3 0 O -" << Suppr3 << "1111";
-        QTest::newRow("last round without tables") << "4 0 O -" << "Voulez-vous vraiment supprimer la manche  4 ?"
-                                                   << "111133333333";
-        QTest::newRow("answered No") << "3 0 N -" << Suppr3 << "111133333333";
-        QTest::newRow("one scored seat") << "3 1 O -" << Suppr << "111133333333";
-        QTest::newRow("not the last round") << "2 0 O -" << Suppr << "111133333333";
-        QTest::newRow("scores file fails: nothing goes") << "3 0 O S01.DAT" << Suppr3 << "111133333333";
-        QTest::newRow("rounds file fails: the tables go") << "3 0 O M01.DAT" << Suppr3 << "1111";
+        Colonnes<QString, QString, QString>("cas", "message", "scores");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/suppressions.txt"));
     }
     void supprime()
     {
@@ -178,8 +128,7 @@ private slots:
     // does not count. cas: the game, the rows of round 2, those without points.
     void etat_data()
     {
-        QTest::addColumn<QString>("cas");
-        QTest::addColumn<QString>("statut");
+        Colonnes<QString, QString>("cas", "statut");
         QTest::newRow("10 rows, 2.5 tables to even") << "TAROT 10 10" << " 10 joueurs| |2";
         QTest::newRow("14 rows, 3.5 tables to even") << "TAROT 14 0" << " 14 joueurs|Terminée|4";
         QTest::newRow("one seat missing") << "TAROT 12 1" << " 12 joueurs| |3";
@@ -218,55 +167,17 @@ private slots:
     // 10k + seat; saisie: a table typed in this round; r: the generator's values.
     // attendu: the tables drawn, or the refusal, after the question when it
     // begins with "?"; a refusal changes nothing, and the hourglass only comes
-    // once the user has said yes.
+    // once the user has said yes. The rows are in attendu/tirages.txt.
     void tirage_data()
     {
-        QTest::addColumn<QString>("cas");
-        QTest::addColumn<QString>("attendu");
-        const QString a = "41 32 23 14|11 42 33 24|21 12 43 34|31 22 13 44";
-        QTest::newRow("no round") << "manche=0 n=8"
-                                  << "Définissez d'abord au moins une manche avec l'icône \"Horaires manches\".";
-        QTest::newRow("table typed") << "manche=2 prec=1,2 saisie=5 t=ALEATOIRE" << Saisie5;
-        QTest::newRow("nobody ticked") << "n=1 absents=1" << "Aucun participant à cette manche.";
-        QTest::newRow("18 at tarot") << "n=18" << "Le nombre de participants n'est pas divisible par 4";
-        QTest::newRow("5 teams") << "jeu=BELOTE n=5 t1=VERTICAL"
-                                 << "Le nombre de participants n'est pas divisible par 2";
-        QTest::newRow("answered No") << "n=8 t1=VERTICAL oui=N" << "?";
-        QTest::newRow("strongest, grid on names") << "manche=2 n=8 t=FORTS tri=3" << "?" + Forts;
-        QTest::newRow("strongest, grid on deals") << "manche=2 n=8 t=FORTS tri=6" << "?" + Forts;
-        QTest::newRow("offsets in round 1")
-            << "n=8 t1=AUCUN" << "?Le tirage de type Tournoi ne peut pas servir pour la première manche.";
-        QTest::newRow("offsets, round before smaller")
-            << "manche=2 n=4 prec=1,2" << Effectifs;
-        QTest::newRow("offsets, round before larger")
-            << "manche=2 prec=1,2,3 absents=31,32,33,34" << Effectifs;
-        QTest::newRow("offsets, Sud not set") << "manche=2 prec=1,2 dec=1,2,,0" << "?" + DecalagesVides;
-        QTest::newRow("belote, Est not set")
-            << "jeu=BELOTE manche=2 prec=1,2,3 dec=1,,3,0 tri=9" << "?" + DecalagesVides;
-        QTest::newRow("scores file fails") << "n=8 bloque=S" << "?Impossible d'enregistrer le fichier S01.DAT";
-        QTest::newRow("vertical, 12") << "n=12 t1=VERTICAL" << "1 4 7 10|2 5 8 11|3 6 9 12";
-        QTest::newRow("vertical, 1 to 4 not ticked")
-            << "n=16 absents=1,2,3,4 t1=VERTICAL" << "5 8 11 14|6 9 12 15|7 10 13 16";
-        QTest::newRow("vertical, gaps") << "jeu=BELOTEIND n=10 absents=2,7 t1=VERTICAL" << "1 4 6 9|3 5 8 10";
-        QTest::newRow("vertical, 6 teams") << "jeu=BELOTE n=6 t1=VERTICAL" << "1 4|2 5|3 6";
-        QTest::newRow("random, r = 0") << "n=8 r=0" << "1 2 3 4|5 6 7 8";
-        QTest::newRow("random, r = 0.5") << "n=9 absents=9 r=0.5" << "5 4 6 3|7 2 8 1";
-        QTest::newRow("random, r just below 1") << "n=8 r=0.9999999999999999" << "8 7 6 5|4 3 2 1";
-        QTest::newRow("random, round 2") << "manche=2 n=8 t1=VERTICAL t=ALEATOIRE r=0" << "1 2 3 4|5 6 7 8";
-        QTest::newRow("strongest, grid's order")
-            << "manche=2 n=9 absents=9 t1=VERTICAL t=FORTS tri=9" << "3 1 7 5|2 8 6 4";
-        QTest::newRow("offsets 1, 2, 3, 0") << "manche=2 prec=1,2,3,4" << a;
-        QTest::newRow("tables 1, 2, 3, 5 by rank") << "manche=2 prec=1,2,3,5" << a;
-        QTest::newRow("offsets beyond the tables")
-            << "manche=2 prec=1,2,3,4 dec=5,-6,9,4" << "41 32 43 14|11 42 13 24|21 12 23 34|31 22 33 44";
-        QTest::newRow("negative offsets")
-            << "manche=2 prec=1,2,3 dec=-1,0,-2,-3" << "21 12 33 14|31 22 13 24|11 32 23 34";
-        QTest::newRow("belote: N/S and E/O") << "jeu=BELOTE manche=2 prec=1,2,3 dec=1,2,," << "31 22|11 32|21 12";
+        Colonnes<QString, QString>("cas", "attendu");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/tirages.txt"));
     }
     void tirage()
     {
         QFETCH(QString, cas);
         QFETCH(QString, attendu);
+        attendu.replace(u'\n', u' ').replace(u'·', u' ');
         const auto v = [&](const QString &cle, const QString &defaut) {
             for (const QString &mot : cas.split(u' '))
                 if (mot.startsWith(cle + u'='))

@@ -29,31 +29,11 @@ class TestScores : public QObject
 private slots:
     // Round 2 current. "état": 1 when the round has tables, + 2 when it has scores; the
     // navigation from the table shown to the table reached (-1: none); the next new table
-    // (in team belote when "équipes" follows).
+    // (in team belote when "équipes" follows). The rows are in attendu/manches.txt.
     void manche_data()
     {
-        QTest::addColumn<QString>("tables");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<int>("attendu");
-        const QString manche2 = u"1/1 1/2 2/2 2/3 2/5 3/1"_s, nouvelles = u"1/9 2/1* 2/2* 2/3 3/9"_s;
-        QTest::newRow("rien") << "" << "état" << 0;
-        QTest::newRow("autres manches") << "1/1* 3/1" << "état" << 0;
-        QTest::newRow("composée") << "1/1* 2/1 2/2" << "état" << 1;
-        QTest::newRow("jouée") << "2/1 2/2* 3/1" << "état" << 3;
-        QTest::newRow("première") << manche2 << "première 3" << 2;
-        QTest::newRow("dernière") << manche2 << "dernière" << 5;
-        QTest::newRow("suivante d'un numéro") << manche2 << "suivante 3" << 4;
-        QTest::newRow("suivante depuis la dernière") << manche2 << "suivante 5" << 5;
-        QTest::newRow("suivante sans table affichée") << manche2 << "suivante" << 1;
-        QTest::newRow("précédente depuis la 1") << manche2 << "précédente 1" << 1;
-        QTest::newRow("précédente sans table affichée") << manche2 << "précédente" << 5;
-        QTest::newRow("dernière manche") << "1/1 2/1 2/2" << "dernière" << 2;
-        QTest::newRow("manche vide entre deux") << "1/1 1/2 3/1" << "dernière" << -1;
-        QTest::newRow("manche vide, précédente") << "1/1 1/2 3/1" << "précédente 2" << -1;
-        QTest::newRow("manche vide, première") << "1/1 3/1" << "première" << -1;
-        QTest::newRow("nouvelle table") << nouvelles << "nouvelle" << 4;
-        QTest::newRow("après la dernière jouée") << nouvelles << "nouvelle scores" << 3;
-        QTest::newRow("équipes, sept tables") << "2/1 2/2 2/3 2/4 2/5 2/6 2/7" << "nouvelle équipes" << 8;
+        Colonnes<QString, QString, QString>("tables", "question", "attendu");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/manches.txt"));
     }
     void manche()
     {
@@ -68,58 +48,29 @@ private slots:
         const int obtenu = q[0] == u"état"       ? etat.TablesManche + 2 * etat.ScoresManche
                            : q[0] == u"nouvelle" ? NouvelleTable(t.m, q.value(1) == u"scores")
                                                  : TableVoisine(t.m, navigation, q.value(1)).value_or(-1);
-        QTEST(obtenu, "attendu");
+        QTEST(QString::number(obtenu), "attendu");
     }
 
     // An operation on the current round, then Scores as the file holds it ("=": as before)
     // and the box shown ("*": the writer's, the scores file being blocked). "scores n
     // points deals belotes capots" and "tables n" save table n in score or composition
     // mode; "supprime n", "supprime" and "efface" delete table n, every table, every score.
+    // The rows are in attendu/operations.txt.
     void operation_data()
     {
-        QTest::addColumn<QString>("tables");
-        QTest::addColumn<int>("manche");
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<QString>("scores");
-        QTest::addColumn<QString>("message");
-        const QString jouees = u"1/1* 1/2* 1/3 2/1"_s, trois = u"1/1* 2/1* 2/2* 2/3* 3/1*"_s;
-        const QString un = u"1/1:1,2,3,4=0,0,0,0x5b1c1"_s, fin = u" 3/1:1,2,3,4=0,0,0,0x5b1c1"_s;
-        QTest::newRow("insertion entre 1 et 3") << "1/1 1/3 2/1" << 1 << "tables 2"
-                                                << "1/1:1,2,3,4 1/2:1,2,3,4 1/3:5,6,7,8 2/1:9,10,11,12" << "";
-        QTest::newRow("insertion avant toutes") << "1/2 2/1" << 1 << "tables 1" << "1/1:1,2,3,4 1/2:1,2,3,4 2/1:5,6,7,8"
-                                                << "";
-        QTest::newRow("insertion en fin de manche") << "1/1 2/1 3/1" << 2 << "tables 7"
-                                                    << "1/1:1,2,3,4 2/1:5,6,7,8 2/7:1,2,3,4 3/1:9,10,11,12" << "";
-        QTest::newRow("insertion dans une manche vide") << "1/1 3/1" << 2 << "tables 1"
-                                                        << "1/1:1,2,3,4 2/1:1,2,3,4 3/1:5,6,7,8" << "";
-        QTest::newRow("insertion à la fin") << "1/1" << 3 << "tables 1" << "1/1:1,2,3,4 3/1:1,2,3,4" << "";
-        QTest::newRow("scores") << "1/1 1/2" << 1 << "scores 2 60,-20,-20,-20 5 1 2"
-                                << "1/1:1,2,3,4 1/2:1,2,3,4=60,-20,-20,-20x5b1c2" << "";
-        QTest::newRow("nombres illisibles") << "1/1" << 1 << "scores 1 060,-,2-0,-5 - 07 0-" << "1/1:1,2,3,4=60,,,-5b7"
-                                            << "";
-        QTest::newRow("table non constituée") << jouees << 1 << "scores 4 0,0,0,0" << "="
-                                              << "Cette table n'a pas été constituée";
-        QTest::newRow("nouvelle table non écrite") << jouees << 1 << "tables 4" << "=" << "*";
-        QTest::newRow("table non supprimée") << jouees << 1 << "supprime 2" << "=" << "*";
-        QTest::newRow("tables non supprimées") << jouees << 1 << "supprime" << "=" << "*";
-        QTest::newRow("scores non effacés") << jouees << 1 << "efface" << "=" << "*";
-        QTest::newRow("manche sans table") << jouees << 3 << "supprime" << "=" << "";
-        QTest::newRow("table 2 de 1, 2, 3") << trois << 2 << "supprime 2"
-                                            << un + " 2/1:5,6,7,8=0,0,0,0x5b1c1 2/3:13,14,15,16=0,0,0,0x5b1c1" + fin
-                                                   + " Terminée" << "";
-        QTest::newRow("toutes les tables de la manche") << trois << 2 << "supprime" << un + fin << "";
-        QTest::newRow("tous les scores de la manche") << trois << 2 << "efface"
-                                                      << un + " 2/1:5,6,7,8 2/2:9,10,11,12 2/3:13,14,15,16" + fin << "";
+        Colonnes<QString, QString, QString, QString, QString>("tables", "manche", "operation", "scores", "message");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/operations.txt"));
     }
     void operation()
     {
         QFETCH(QString, tables);
-        QFETCH(int, manche);
+        QFETCH(QString, manche);
         QFETCH(QString, operation);
         QFETCH(QString, scores);
         QFETCH(QString, message);
+        scores.replace(u'\n', u' ');
         Tournoi t;
-        Compose(t, tables, manche);
+        Compose(t, tables, manche.toInt());
         for (int r = 1; r <= t.m.NbScores(); ++r)
             if (!t.m.Scores(ColScore::Points, r).estVide())
                 t.m.Scores(ColScore::Belotes, r) = t.m.Scores(ColScore::Capots, r) = 1;
@@ -180,28 +131,9 @@ private slots:
     // The settings: the game, then "sans contrôle" (balance control off) or "sans total" (no points of a deal).
     void refus_data()
     {
-        QTest::addColumn<QString>("reglages");
-        QTest::addColumn<QString>("points");
-        QTest::addColumn<QString>("message"); // empty: accepted
-        const QString balance = u"Le total des points ne balance pas : "_s;
-        const QString egal = u"Le total des points n'est pas égal à "_s;
-        const QString negatif = u"Des points négatifs ? A la belote ? Corrigez, merci !"_s;
-        QTest::newRow("tarot équilibré") << "TAROT" << "60,-20,-20,-20" << "";
-        QTest::newRow("tarot, il manque") << "TAROT" << "60,-20,-20,-30" << balance + "il manque 10 points.";
-        QTest::newRow("tarot, en trop") << "TAROT" << "60,-20,-20,-10" << balance + "il y a 10 points en trop.";
-        QTest::newRow("tarot sans contrôle") << "TAROT sans contrôle" << "10,10,10,10" << "";
-        QTest::newRow("tarot incomplet") << "TAROT" << "10,10,10," << "";
-        QTest::newRow("moins seul") << "TAROT" << "-,10,-5,-4" << "";
-        QTest::newRow("moins au milieu") << "TAROT" << "2-0,-1,-1,-1" << "";
-        QTest::newRow("équipes justes") << "BELOTE" << "700,616" << "";
-        QTest::newRow("équipes, il manque") << "BELOTE" << "700,600" << egal + "1316 : il manque 16 points.";
-        QTest::newRow("équipes incomplètes") << "BELOTE" << "700," << "";
-        QTest::newRow("équipes sans contrôle") << "BELOTE sans contrôle" << "700,600" << "";
-        QTest::newRow("équipes sans total de donne") << "BELOTE sans total" << "700,600" << "";
-        QTest::newRow("points négatifs") << "BELOTE sans contrôle" << "-16,1332" << negatif;
-        QTest::newRow("individuel, il manque") << "BELOTEIND" << "700,616,700,600"
-                                               << egal + "2632 : il manque 16 points.";
-        QTest::newRow("individuel, négatif en dernier") << "BELOTEIND sans contrôle" << "1,1,1,-1" << negatif;
+        // The rows are in attendu/refus.txt; an empty message: accepted.
+        Colonnes<QString, QString, QString>("reglages", "points", "message");
+        RangeesDepuisFichier(QStringLiteral(DOSSIER_ATTENDU "/refus.txt"));
     }
     void refus()
     {
@@ -217,8 +149,9 @@ private slots:
 
     void controleBelote_data()
     {
-        QTest::addColumn<QString>("saisie"); // game | deals | belotes | capots
-        QTest::addColumn<QString>("attendu"); // base | control total | formula
+        // saisie: game | deals | belotes | capots
+        // attendu: base | control total | formula
+        Colonnes<QString, QString>("saisie", "attendu");
         QTest::newRow("équipes, une belote") << "BELOTE|8|1|" << "1296|1316|(1 x 20  +  0 x 90  +  8 parties x 162)";
         QTest::newRow("belote et capot") << "BELOTEIND|8|1|2" << "2592|2992|(1 x 20  +  2 x 90  +  8 parties x 162)";
         QTest::newRow("belotes effacées") << "BELOTE|8||" << "1296|1296|(0 x 20  +  0 x 90  +  8 parties x 162)";

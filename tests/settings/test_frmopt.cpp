@@ -50,8 +50,7 @@ QString Etat(const frmOpt &f, const QString &actions, const QString &noms)
 void TestFrmOpt::chargement_data()
 {
     // Game, draws, entrants, round with a table, and the belote values the model holds.
-    QTest::addColumn<QString>("reglages");
-    QTest::addColumn<QString>("attendu");
+    Colonnes<QString, QString>("reglages", "attendu");
 
     QTest::newRow("tarot, valeurs à 0") << u"TAROT ALEATOIRE ALEATOIRE 0 0 0 0 0"_s
                                         << u"optTarot* optM1Aleat* optMnAleat* txtTir1- txtTotBel- txtPtsBel-=0 "
@@ -81,10 +80,10 @@ void TestFrmOpt::chargement()
 
 void TestFrmOpt::sansEffet_data()
 {
-    QTest::addColumn<QString>("fichiers"); // number of the tournament to create (01: the open one), a file blocked
-    QTest::addColumn<QString>("actions");  // before "Valider", on the "Sons et Alarmes" tab
-    QTest::addColumn<QString>("focus");    // where the focus is then, and the tab shown
-    QTest::addColumn<int>("onglet");
+    // fichiers: number of the tournament to create (01: the open one), a file blocked
+    // actions: before "Valider", on the "Sons et Alarmes" tab
+    // focus: where the focus is then, and the tab shown
+    Colonnes<QString, QString, QString, int>("fichiers", "actions", "focus", "onglet");
 
     QTest::newRow("sans nom") << u"01"_s << u"txtTournoi="_s << u"txtTournoi"_s << 1;
     QTest::newRow("Ouest") << u"01"_s << u"optMnCard txtTir0=1 txtTir3=1.5"_s << u"txtTir3"_s << 0;

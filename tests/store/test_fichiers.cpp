@@ -23,9 +23,7 @@ private slots:
     // One row of each table and the line its file holds.
     void ecriture_data()
     {
-        QTest::addColumn<QString>("fichier");
-        QTest::addColumn<QList<Cellule>>("ligne");
-        QTest::addColumn<QByteArray>("attendu");
+        Colonnes<QString, QList<Cellule>, QByteArray>("fichier", "ligne", "attendu");
         using L = QList<Cellule>;
         QTest::newRow("joueur coché") << "J" << L{7, "X", "DUPONT", "Jean"}
                                       << QByteArray("0007 X DUPONT                         Jean                          ");
@@ -60,9 +58,7 @@ private slots:
     // A folder written by hand is read, then written back as it was (with CR LF line ends).
     void relecture_data()
     {
-        QTest::addColumn<QString>("fichier");
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<QByteArray>("ecrit");
+        Colonnes<QString, QByteArray, QByteArray>("fichier", "contenu", "ecrit");
         const QByteArray joueurs = "0001 X MARTIN                         Paul                          \r\n"
                                    "0012   \xC9LODIE                         Anne-Marie                    \r\n";
         QTest::newRow("joueurs") << "J01.DAT" << joueurs << joueurs;
@@ -88,21 +84,18 @@ private slots:
     {
         QFETCH(QString, fichier);
         QFETCH(QByteArray, contenu);
-        QFETCH(QByteArray, ecrit);
         Tournoi t;
         t.ecrit(fichier, contenu);
         Relit(t.m);
         QVERIFY(t.m.EcritJoueurs() && t.m.EcritManches() && t.m.EcritScores());
-        QCOMPARE(t.lit(fichier), ecrit);
+        QTEST(t.lit(fichier), "ecrit");
     }
 
     // Damaged lines never stop the readers: fields are taken by position.
     void lignesAbimees_data()
     {
-        QTest::addColumn<QString>("fichier");
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<int>("lignes");
-        QTest::addColumn<QString>("lu"); // the cells of row 1, joined by ";"
+        // lu: the cells of row 1, joined by ";"
+        Colonnes<QString, QByteArray, int, QString>("fichier", "contenu", "lignes", "lu");
         QTest::newRow("joueur court") << "J01.DAT" << QByteArray("7") << 1 << "7; ;;;-999999";
         QTest::newRow("joueur lettres") << "J01.DAT" << QByteArray("abcd X NOM\r\n") << 1 << "0;X;NOM;;-999999";
         QTest::newRow("octets binaires") << "J01.DAT" << QByteArray("\x00\x01\xFF\x81\x9D", 5) << 1 << "0; ;;";
@@ -115,7 +108,6 @@ private slots:
     {
         QFETCH(QString, fichier);
         QFETCH(QByteArray, contenu);
-        QFETCH(int, lignes);
         QFETCH(QString, lu);
         Tournoi t;
         t.ecrit(fichier, contenu);
@@ -123,20 +115,19 @@ private slots:
         const TableCellules &table = fichier.startsWith(u'J') ? t.m.Joueurs
                                      : fichier.startsWith(u'M') ? t.m.Manches
                                                                 : t.m.Scores;
-        QCOMPARE(table.nbLignes(), lignes);
+        QTEST(table.nbLignes(), "lignes");
         QStringList cellules;
         for (int c = 1; c <= lu.count(u';') + 1; ++c)
             cellules << table(c, 1).texte();
-        QCOMPARE(cellules.join(u';'), lu);
+        QTEST(cellules.join(u';'), "lu");
     }
 
     // A file that cannot be read, or that the tables cannot hold, is refused by
     // name: the open tournament stays, and no file changes.
     void refus_data()
     {
-        QTest::addColumn<QString>("fichier");
-        QTest::addColumn<QByteArray>("contenu"); // empty: a folder takes the file's name
-        QTest::addColumn<QString>("message");
+        // contenu: empty: a folder takes the file's name
+        Colonnes<QString, QByteArray, QString>("fichier", "contenu", "message");
         const QString illisible = QStringLiteral("Impossible de lire le fichier %1 : un dossier porte ce nom.");
         for (const char *nom : {"T02.DAT", "J02.DAT", "M02.DAT", "S02.DAT"})
             QTest::newRow(nom) << nom << QByteArray() << illisible.arg(QLatin1String(nom));
@@ -153,7 +144,6 @@ private slots:
     {
         QFETCH(QString, fichier);
         QFETCH(QByteArray, contenu);
-        QFETCH(QString, message);
         Tournoi t;
         t.joueurs(4).manches(1).enregistre();
         QVERIFY(OuvreTournoi(t.m, QStringLiteral("01")));
@@ -167,7 +157,7 @@ private slots:
 
         QVERIFY(!LitTournoi(t.m, QStringLiteral("02")));
         QVERIFY(!OuvreTournoi(t.m, QStringLiteral("02")));
-        QCOMPARE(t.p.dernierTexte(), message);
+        QTEST(t.p.dernierTexte(), "message");
         QCOMPARE(t.p.boites.last().titre, QStringLiteral("ERREUR"));
         QCOMPARE(t.m.NumTournoi, QStringLiteral("01"));
         QVERIFY(t.m.TypeJeu == TypeJeu::Tarot);
@@ -179,8 +169,7 @@ private slots:
     // A write that fails leaves the file and the model as they were, and says why.
     void echecEcriture_data()
     {
-        QTest::addColumn<bool>("plein");
-        QTest::addColumn<QString>("raison");
+        Colonnes<bool, QString>("plein", "raison");
         QTest::newRow("disque plein") << true << "le fichier dépasse la taille permise";
         QTest::newRow("dossier à la place") << false << "un dossier porte ce nom";
     }
@@ -232,8 +221,7 @@ private slots:
 
     void entete_data()
     {
-        QTest::addColumn<QByteArray>("contenu");
-        QTest::addColumn<QString>("erreur");
+        Colonnes<QByteArray, QString>("contenu", "erreur");
         const QString f = QStringLiteral("Fichier de tournoi T01.DAT invalide : ");
         QTest::newRow("correct") << QByteArray("NomTournoi=Club\r\nTypeJeu=tarot\r\ncalculauto=oui") << QString();
         QTest::newRow("sans égal") << QByteArray("TypeJeu=TAROT\r\nAnimation") << f + "manque le signe '=' en ligne  2";
@@ -265,9 +253,8 @@ private slots:
     // The values of a header, and the header written back from them.
     void valeursEntete_data()
     {
-        QTest::addColumn<QByteArray>("lignes");
-        QTest::addColumn<QStringList>("decalages");
-        QTest::addColumn<QByteArray>("ecrit"); // lines 7 to 10 as written back
+        // ecrit: lines 7 to 10 as written back
+        Colonnes<QByteArray, QStringList, QByteArray>("lignes", "decalages", "ecrit");
         QTest::newRow("sans décalage") << QByteArray("Decalage=") << QStringList{"", "", "", ""}
                                        << QByteArray("Decalage=\r\nTotalBelote=\r\nPtsBeloteRebelote=20\r\nPtsCapot=90\r\n");
         QTest::newRow("quatre") << QByteArray("Decalage=1,2,3,4\r\nTotalBelote=162") << QStringList{"1", "2", "3", "4"}

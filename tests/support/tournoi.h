@@ -155,6 +155,46 @@ inline QString CaseGrille(const QAbstractItemModel *grille, int ligne, int colon
     return grille->index(ligne - 1, colonne).data().toString();
 }
 
+// The columns of a data table, named in the order of their types: Colonnes<QString, int>("texte", "largeur").
+template <typename... T, typename... N>
+void Colonnes(N... noms)
+{
+    static_assert(sizeof...(T) == sizeof...(N));
+    (QTest::addColumn<T>(noms), ...);
+}
+
+// Rows of a data table kept in a file beside the test, every cell a text, the columns already added:
+// "== name" begins a row, then a line "column: value" for each column in turn; indented lines carry the
+// value on, one line each, joined by line feeds. Other lines are comments.
+inline void RangeesDepuisFichier(const QString &chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("Fichier introuvable : %s", qPrintable(chemin));
+    QString nom;
+    QStringList cellules;
+    const auto range = [&] {
+        if (!nom.isEmpty()) {
+            QTestData &rangee = QTest::newRow(qPrintable(nom));
+            for (const QString &cellule : cellules)
+                rangee << cellule;
+        }
+        cellules.clear();
+    };
+    for (const QString &ligne : QString::fromUtf8(fichier.readAll()).split(u'\n')) {
+        if (ligne.startsWith(u"== ")) {
+            range();
+            nom = ligne.mid(3);
+        } else if (ligne.startsWith(u' ') && !cellules.isEmpty()) {
+            QString &valeur = cellules.last();
+            valeur += (valeur.isEmpty() ? QString() : QStringLiteral("\n")) + ligne.trimmed();
+        } else if (!nom.isEmpty() && ligne.contains(u':') && !ligne.startsWith(u'#')) {
+            cellules << ligne.section(u':', 1).mid(1);
+        }
+    }
+    range();
+}
+
 // A control of a window, found by name; a missing one stops the test program.
 template <typename T>
 T *Controle(const QObject *fenetre, const QString &nom)
