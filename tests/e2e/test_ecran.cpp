@@ -4,7 +4,6 @@
 #include "ranking/frmTarot1.h"
 #include "support/tournoi.h"
 
-#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
@@ -57,6 +56,10 @@ QString Nom(const QWidget *c)
 QStringList Defauts(QWidget *fenetre)
 {
     QStringList defauts;
+    const auto trop = [&](const QWidget *c, const QString &texte, int voulu, int a) {
+        if (voulu > a)
+            defauts << u"%1 « %2 » veut %3, a %4"_s.arg(Nom(c), texte).arg(voulu).arg(a);
+    };
     // The frame the system draws, its top at least a title bar high.
     QRect cadre = fenetre->frameGeometry();
     cadre.setTop(std::min(cadre.top(), fenetre->geometry().top() - BarreTitre));
@@ -88,16 +91,12 @@ QStringList Defauts(QWidget *fenetre)
                               + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, c)
                               + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, c)
                               + (bouton->icon().isNull() ? 0 : bouton->iconSize().width() + 4);
-            if (voulu > bouton->width())
-                defauts << u"%1 « %2 » veut %3, a %4"_s.arg(Nom(c), bouton->text()).arg(voulu).arg(bouton->width());
+            trop(c, bouton->text(), voulu, bouton->width());
         } else if (qobject_cast<QCheckBox *>(c) || qobject_cast<QRadioButton *>(c)) {
-            if (c->sizeHint().width() > c->width())
-                defauts << u"%1 « %2 » veut %3, a %4"_s.arg(Nom(c), static_cast<QAbstractButton *>(c)->text())
-                               .arg(c->sizeHint().width()).arg(c->width());
+            trop(c, static_cast<QAbstractButton *>(c)->text(), c->sizeHint().width(), c->width());
         } else if (auto *cadreTitre = qobject_cast<QGroupBox *>(c)) {
-            const int voulu = fm.horizontalAdvance(cadreTitre->title()) + 2 * fm.averageCharWidth();
-            if (voulu > cadreTitre->width())
-                defauts << u"%1 « %2 » veut %3, a %4"_s.arg(Nom(c), cadreTitre->title()).arg(voulu).arg(c->width());
+            trop(c, cadreTitre->title(), fm.horizontalAdvance(cadreTitre->title()) + 2 * fm.averageCharWidth(),
+                 c->width());
         } else if (auto *titres = qobject_cast<QHeaderView *>(c);
                    titres && titres->orientation() == Qt::Horizontal && titres->model()) {
             const int marge = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, c);
@@ -124,39 +123,23 @@ class TestEcran : public QObject
     Q_OBJECT
 
 private slots:
-    // Each row: the game, the window, and the buttons that open it from the tournament window.
+    // Each row: the game; the class of the window, then the buttons that open it from the tournament window.
     void fenetres_data()
     {
         QTest::addColumn<int>("jeu");
-        QTest::addColumn<QString>("fenetre");
         QTest::addColumn<QString>("chemin");
-        const QList<std::pair<QString, QString>> fenetres = {
-            {u"frm00"_s, u""_s},
-            {u"frmTarot1"_s, u""_s},
-            {u"frmPatience"_s, u""_s},
-            {u"frmOpt"_s, u"cmdOptions"_s},
-            {u"frmSaiJou"_s, u"cmdInscr"_s},
-            {u"frmChoixTourn"_s, u"cmdInscr cmdRecup"_s},
-            {u"frmConfirm"_s, u"cmdCoch1"_s},
-            {u"frmSaiMan"_s, u"cmdManches"_s},
-            {u"frmSaiSco"_s, u"cmdTable"_s},
-            {u"frmSaiSco"_s, u"cmdScores"_s},
-            {u"frmRepart"_s, u"cmdTables"_s},
-            {u"frmOptFeuilles"_s, u"cmdTables cmdImprFM"_s},
-            {u"frmDetail"_s, u"cmdRechJou"_s},
-            {u"frmPub"_s, u"cmdPub"_s},
-        };
         for (int jeu : {TypeJeu::Tarot, TypeJeu::Belote, TypeJeu::BeloteInd})
-            for (const auto &[fenetre, chemin] : fenetres)
-                QTest::addRow("%s, %s %s", qPrintable(TypeJeu(TypeJeu::Valeur(jeu)).texte()), qPrintable(fenetre),
-                              qPrintable(chemin))
-                    << jeu << fenetre << chemin;
+            for (const char *chemin : {"frm00", "frmTarot1", "frmPatience", "frmOpt cmdOptions", "frmSaiJou cmdInscr",
+                                       "frmChoixTourn cmdInscr cmdRecup", "frmConfirm cmdCoch1", "frmSaiMan cmdManches",
+                                       "frmSaiSco cmdTable", "frmSaiSco cmdScores", "frmRepart cmdTables",
+                                       "frmOptFeuilles cmdTables cmdImprFM", "frmDetail cmdRechJou", "frmPub cmdPub"})
+                QTest::addRow("%s, %s", qPrintable(TypeJeu(TypeJeu::Valeur(jeu)).texte()), chemin) << jeu << chemin;
     }
     void fenetres()
     {
         QFETCH(int, jeu);
-        QFETCH(QString, fenetre);
         QFETCH(QString, chemin);
+        const QString fenetre = chemin.section(u' ', 0, 0);
         // Two tournaments of 16 entrants with long names, two rounds, the first one scored
         // unless the entrants are to be copied (a copy is refused once a score is in).
         Tournoi t{TypeJeu::Valeur(jeu)};
@@ -194,18 +177,14 @@ private slots:
             for (QWidget *w : QApplication::topLevelWidgets())
                 if (w->isVisible() && QLatin1String(w->metaObject()->className()) == fenetre)
                     vue = w;
-            if (vue) {
-                defauts = Defauts(vue);
-                if (vue->isModal())
-                    vue->close();
-            } else {
-                defauts << u"fenêtre absente"_s;
-            }
+            defauts = vue ? Defauts(vue) : QStringList{u"fenêtre absente"_s};
+            if (vue && vue->isModal())
+                vue->close();
             mesure = true;
         };
         t.p.reponses.enqueue(true); // the copy asks first
         QWidget *courante = tournoi;
-        const QStringList boutons = chemin.split(u' ', Qt::SkipEmptyParts);
+        const QStringList boutons = chemin.split(u' ').mid(1);
         for (qsizetype i = 0; i < boutons.size(); ++i) {
             if (i == boutons.size() - 1)
                 QTimer::singleShot(0, this, mesurer);
