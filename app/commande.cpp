@@ -51,8 +51,8 @@ bool Imprime(Modele &m, const Commande &c)
         if (!PartiesRenseignees(m))
             return false;
         const int table = c.table.value_or(0);
-        if (table > m.NbTables) {
-            m.AfficheErreur(QStringLiteral("Le n° de table doit être compris entre 1 et ") + QString::number(m.NbTables));
+        if (const QString refus = RefusTableFeuilles(m, table); !refus.isEmpty()) {
+            m.AfficheErreur(refus);
             return false;
         }
         return ImprimeFeuilles(m, table, sortie);

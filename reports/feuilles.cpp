@@ -263,11 +263,22 @@ bool PartiesRenseignees(Modele &m)
     return false;
 }
 
+QString RefusTableFeuilles(Modele &m, int table)
+{
+    const QList<int> tables = TablesManche(m);
+    const int derniere = tables.isEmpty() ? 0 : tables.last();
+    if (table < 0 || table > derniere)
+        return QStringLiteral("Le n° de table doit être compris entre 1 et ") + QString::number(derniere);
+    // A table deleted leaves a gap: its number would print nothing.
+    if (table != 0 && !std::binary_search(tables.begin(), tables.end(), table))
+        return QStringLiteral("La table n° ") + QString::number(table)
+               + QStringLiteral(" n'a pas été constituée pour cette manche.");
+    return {};
+}
+
 std::optional<int> DemandeTableFeuilles(Modele &m)
 {
     const QString erreur = QStringLiteral("Erreur");
-    const QList<int> tables = TablesManche(m);
-    const int derniere = tables.isEmpty() ? 0 : tables.last();
     for (;;) {
         const std::optional<QString> reponse = m.plateforme.saisie(
             QStringLiteral("Saisie n° de table"),
@@ -278,18 +289,10 @@ std::optional<int> DemandeTableFeuilles(Modele &m)
             return std::nullopt;
         bool nombre = false;
         const int table = reponse->trimmed().toInt(&nombre);
-        if (!nombre)
-            m.plateforme.message(Plateforme::Icone::Exclamation, erreur, QStringLiteral("Le n° saisi doit être un nombre"));
-        else if (table < 0 || table > derniere)
-            m.plateforme.message(Plateforme::Icone::Exclamation, erreur,
-                                 QStringLiteral("Le n° de table doit être compris entre 1 et ") + QString::number(derniere));
-        // A table deleted leaves a gap: its number would print nothing.
-        else if (table != 0 && !std::binary_search(tables.begin(), tables.end(), table))
-            m.plateforme.message(Plateforme::Icone::Exclamation, erreur,
-                                 QStringLiteral("La table n° ") + QString::number(table)
-                                     + QStringLiteral(" n'a pas été constituée pour cette manche."));
-        else
+        const QString refus = nombre ? RefusTableFeuilles(m, table) : QStringLiteral("Le n° saisi doit être un nombre");
+        if (refus.isEmpty())
             return table;
+        m.plateforme.message(Plateforme::Icone::Exclamation, erreur, refus);
     }
 }
 

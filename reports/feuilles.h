@@ -14,8 +14,12 @@ int PartiesManche(const Modele &m);
 // sheet can be printed; the error box says so when it has not.
 bool PartiesRenseignees(Modele &m);
 
+// Why the sheets of table `table` (0: all of them) cannot be printed in the
+// current round: out of range, or a number left free by a deleted table.
+// Empty when they can.
+QString RefusTableFeuilles(Modele &m, int table);
 // Asks which table to print, 0 for all of them, until the answer is 0 or the
-// number of a table of the current round, gaps in the numbering included;
+// number of a table of the current round, whatever gaps the numbering has;
 // nothing when the answer is empty or cancelled.
 std::optional<int> DemandeTableFeuilles(Modele &m);
 
