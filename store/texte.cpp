@@ -143,9 +143,15 @@ void AjouteCadre(QString &ligne, const Cellule &valeur, int largeur)
     ligne.append(reinterpret_cast<const QChar *>(champ), largeur);
 }
 
-void CadreOctets(char *d, const Cellule &valeur, int largeur)
+namespace {
+
+// One field of `largeur` characters at `d`: numbers right-aligned, losing
+// their leading characters when wider than the field; texts left-aligned and
+// cut to the field, each byte turned into a character by `caractere`.
+template <typename Car, typename Conversion>
+void Cadre(Car *d, const Cellule &valeur, int largeur, Conversion caractere)
 {
-    std::fill(d, d + largeur, ' ');
+    std::fill(d, d + largeur, Car(' '));
     if (valeur.estVide())
         return;
     if (valeur.estNombre()) {
@@ -153,31 +159,23 @@ void CadreOctets(char *d, const Cellule &valeur, int largeur)
         char16_t *fin = tampon + 64;
         const char16_t *debut = EcritNombre(valeur.nombre(), fin);
         const qsizetype n = std::min<qsizetype>(fin - debut, largeur);
-        std::transform(fin - n, fin, d + largeur - n, [](char16_t c) { return char(c); });
+        std::transform(fin - n, fin, d + largeur - n, [](char16_t c) { return Car(c); });
     } else {
         const QByteArrayView octets = valeur.octets();
-        std::copy_n(octets.data(), std::min<qsizetype>(octets.size(), largeur), d);
+        std::transform(octets.data(), octets.data() + std::min<qsizetype>(octets.size(), largeur), d, caractere);
     }
+}
+
+} // namespace
+
+void CadreOctets(char *d, const Cellule &valeur, int largeur)
+{
+    Cadre(d, valeur, largeur, [](char c) { return c; });
 }
 
 void CadreDans(char16_t *d, const Cellule &valeur, int largeur)
 {
-    std::fill(d, d + largeur, u' ');
-    if (valeur.estVide())
-        return;
-    if (valeur.estNombre()) {
-        char16_t tampon[64];
-        char16_t *fin = tampon + 64;
-        const char16_t *debut = EcritNombre(valeur.nombre(), fin);
-        // Right-aligned: a number wider than the field loses its leading characters.
-        const qsizetype n = std::min<qsizetype>(fin - debut, largeur);
-        std::copy(fin - n, fin, d + largeur - n);
-    } else {
-        const QByteArrayView octets = valeur.octets();
-        const qsizetype n = std::min<qsizetype>(octets.size(), largeur);
-        for (qsizetype i = 0; i < n; ++i)
-            d[i] = CaractereCp1252(uchar(octets[i]));
-    }
+    Cadre(d, valeur, largeur, [](char c) { return CaractereCp1252(uchar(c)); });
 }
 
 QString Cadrer(const Cellule &valeur, int largeur)
