@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/cellule.h"
-#include "store/memoire.h"
 #include <QtGlobal>
 #include <utility>
 #include <vector>
@@ -44,5 +43,5 @@ private:
     std::size_t index(int colonne, int ligne) const { return std::size_t(ligne) * m_colonnes + colonne; }
 
     int m_colonnes;
-    std::vector<Cellule, AllocateurBlocs<Cellule>> m_cellules;
+    std::vector<Cellule> m_cellules;
 };
