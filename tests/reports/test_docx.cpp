@@ -76,7 +76,7 @@ private slots:
         const LectureDocx l = e.lecture();
         QVERIFY2(l.erreur.isEmpty(), qPrintable(l.erreur));
         QStringList lignes = l.noms;
-        for (const QString &partie : {"[Content_Types].xml", "_rels/.rels", "word/_rels/document.xml.rels"})
+        for (const QString partie : {"[Content_Types].xml", "_rels/.rels", "word/_rels/document.xml.rels"})
             lignes << "== " + partie << l.lignes(partie);
         QCOMPARE(l.partieEntete(), "word/header1.xml");
         QCOMPARE(l.partiePied(), "word/footer1.xml");
