@@ -4,6 +4,7 @@
 #include "store/texte.h"
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -12,16 +13,30 @@ namespace {
 template <typename Action>
 void ParLigne(QByteArrayView contenu, Action ligne)
 {
-    qsizetype debut = 0;
-    const qsizetype n = contenu.size();
-    for (qsizetype i = 0; i <= n; ++i) {
-        if (i < n && contenu[i] != '\r' && contenu[i] != '\n')
-            continue;
-        if (i > debut)
-            ligne(contenu.sliced(debut, i - debut));
-        if (i + 1 < n && contenu[i] == '\r' && contenu[i + 1] == '\n')
-            ++i;
-        debut = i + 1;
+    if (contenu.isEmpty())
+        return;
+    const char *p = contenu.data();
+    const char *const fin = p + contenu.size();
+    // The next CR and the next LF, each looked for again only once passed:
+    // a large file is scanned by memchr, not byte by byte.
+    auto prochain = [fin](const char *depuis, char c) {
+        const void *trouve = std::memchr(depuis, c, std::size_t(fin - depuis));
+        return trouve ? static_cast<const char *>(trouve) : fin;
+    };
+    const char *cr = prochain(p, '\r'), *lf = prochain(p, '\n');
+    for (;;) {
+        if (cr < p)
+            cr = prochain(p, '\r');
+        if (lf < p)
+            lf = prochain(p, '\n');
+        const char *const bout = std::min(cr, lf);
+        if (bout > p)
+            ligne(QByteArrayView(p, bout - p));
+        if (bout == fin)
+            return;
+        p = bout + (bout + 1 < fin && bout[0] == '\r' && bout[1] == '\n' ? 2 : 1);
+        if (p == fin)
+            return;
     }
 }
 

@@ -2,6 +2,7 @@
 #include "store/cellule.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -12,37 +13,32 @@ namespace {
 template <typename Caractere>
 double LitNombre(const Caractere *texte, qsizetype n)
 {
-    qsizetype i = 0;
-    while (i < n && (texte[i] == ' ' || texte[i] == '\t'))
-        ++i;
-    const qsizetype debut = i;
-    if (i < n && (texte[i] == '-' || texte[i] == '+'))
-        ++i;
-    auto chiffre = [&](qsizetype k) { return k < n && texte[k] >= '0' && texte[k] <= '9'; };
-    // Whole numbers, by far the most common, are read in place.
-    const qsizetype premier = i;
-    quint64 petit = 0; // exact up to 18 digits
-    double entier = 0;
-    for (; chiffre(i); ++i) {
-        if (i - premier < 18)
-            petit = petit * 10 + quint64(texte[i] - '0');
-        else
-            entier = (i - premier == 18 ? double(petit) : entier) * 10 + (texte[i] - '0');
-    }
-    const bool chiffres = i > premier;
-    if (chiffres && i - premier <= 18)
-        entier = double(petit);
-    if (i < n && texte[i] == '.' && chiffre(i + 1)) {
-        for (++i; chiffre(i); ++i)
+    const Caractere *p = texte, *const fin = texte + n;
+    while (p != fin && (*p == ' ' || *p == '\t'))
+        ++p;
+    const Caractere *const debut = p;
+    if (p != fin && (*p == '-' || *p == '+'))
+        ++p;
+    auto chiffre = [fin](const Caractere *c) { return c != fin && unsigned(*c - '0') <= 9; };
+    // Whole numbers, by far the most common, are read in place: exactly up to
+    // 18 digits, then as a double.
+    const Caractere *const premier = p;
+    quint64 petit = 0;
+    for (; chiffre(p) && p - premier < 18; ++p)
+        petit = petit * 10 + quint64(*p - '0');
+    double entier = double(petit);
+    for (; chiffre(p); ++p)
+        entier = entier * 10 + (*p - '0');
+    if (p != fin && *p == '.' && chiffre(p + 1)) {
+        for (++p; chiffre(p); ++p)
             ;
-        QByteArray decimal(i - debut, Qt::Uninitialized);
-        for (qsizetype k = debut; k < i; ++k)
-            decimal[k - debut] = char(texte[k]);
+        QByteArray decimal(p - debut, Qt::Uninitialized);
+        std::transform(debut, p, decimal.begin(), [](Caractere c) { return char(c); });
         return decimal.toDouble();
     }
-    if (!chiffres)
+    if (p == premier)
         return 0;
-    return texte[debut] == '-' ? -entier : entier;
+    return *debut == '-' ? -entier : entier;
 }
 
 } // namespace

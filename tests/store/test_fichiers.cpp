@@ -77,7 +77,7 @@ private slots:
         QTest::newRow("scores") << "S01.DAT" << scores << scores;
         QTest::newRow("ancienne ligne de 24") << "S01.DAT" << QByteArray(" 2|  10|3 | 123|   45  .\r\n")
                                               << QByteArray(" 2|  10|3 | 123|   45  |  |  .\r\n");
-        QTest::newRow("lignes vides sautées") << "S01.DAT" << QByteArray("\r\n 2|  10|3 | 123|   45  |  |  .\r\n\r\n")
+        QTest::newRow("lignes vides sautées") << "S01.DAT" << QByteArray("\r\n 2|  10|3 | 123|   45  |  |  .\n\r\r\n\r\n")
                                               << QByteArray(" 2|  10|3 | 123|   45  |  |  .\r\n");
     }
     void relecture()
