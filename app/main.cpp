@@ -47,6 +47,7 @@ void PrepareTas()
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
     mallopt(M_TRIM_THRESHOLD, 512 << 20);
+#ifdef MADV_HUGEPAGE
     constexpr std::uintptr_t GrandePage = 2 << 20;
     constexpr std::size_t Taille = 64 << 20;
     if (void *tas = std::malloc(Taille)) {
@@ -54,6 +55,7 @@ void PrepareTas()
         madvise(reinterpret_cast<void *>(debut), Taille - GrandePage, MADV_HUGEPAGE);
         std::free(tas);
     }
+#endif
 #endif
 }
 
